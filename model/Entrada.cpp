@@ -1,0 +1,111 @@
+#include "Entrada.h"
+
+#include "ErroDXF.h"
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::size_t TamanhoBloco = std::size_t{1} << 20;
+constexpr std::size_t Capacidade = TamanhoBloco + Entrada::MaxToken + 1;
+constexpr char CtrlZ = 26;
+
+bool Branco(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
+bool FimDeLinha(char c) {
+    return c == '\r' || c == '\n';
+}
+
+} // namespace
+
+Entrada::Entrada(int descritor)
+    : descritor_(descritor), buffer_(std::make_unique_for_overwrite<char[]>(Capacidade)) {}
+
+// Drops the bytes before `manterDesde`, moves the rest to the front and reads more behind
+// them. False when nothing more could be read.
+bool Entrada::Preenche(std::size_t manterDesde) {
+    std::size_t manter = fim_ - manterDesde;
+    if (manter > 0) std::memmove(buffer_.get(), buffer_.get() + manterDesde, manter);
+    fim_ = manter;
+    pos_ -= manterDesde;
+    if (acabou_) return false;
+
+    ssize_t lidos;
+    do {
+        lidos = ::read(descritor_, buffer_.get() + fim_, Capacidade - fim_);
+    } while (lidos < 0 && errno == EINTR);
+    if (lidos < 0) throw ErroDXF("I/O error " + std::to_string(errno));
+    if (lidos == 0) {
+        acabou_ = true;
+        return false;
+    }
+    char* novos = buffer_.get() + fim_;
+    if (auto* z = static_cast<char*>(std::memchr(novos, CtrlZ, static_cast<std::size_t>(lidos)))) {
+        lidos = z - novos; // the text ends at the Ctrl-Z; what follows it is not read
+        acabou_ = true;
+    }
+    fim_ += static_cast<std::size_t>(lidos);
+    return lidos > 0;
+}
+
+std::size_t Entrada::ProcuraFimDeLinha(std::size_t desde) const {
+    const char* b = buffer_.get();
+    while (desde < fim_ && !FimDeLinha(b[desde]))
+        ++desde;
+    return desde;
+}
+
+void Entrada::ConsomeFimDeLinha() {
+    if (buffer_[pos_++] != '\r') return;
+    if (pos_ == fim_ && !Preenche(fim_)) return;
+    if (buffer_[pos_] == '\n') ++pos_;
+}
+
+std::optional<std::string_view> Entrada::Token() {
+    for (;;) {
+        const char* b = buffer_.get();
+        while (pos_ < fim_ && Branco(b[pos_]))
+            ++pos_;
+        if (pos_ < fim_) break;
+        if (!Preenche(fim_)) return std::nullopt;
+    }
+    std::size_t inicio = pos_;
+    for (;;) {
+        const char* b = buffer_.get();
+        while (pos_ < fim_ && !Branco(b[pos_]))
+            ++pos_;
+        if (pos_ - inicio > MaxToken) throw ErroDXF("Invalid numeric input");
+        if (pos_ < fim_ || !Preenche(inicio)) break;
+        inicio = 0; // the token's start moved to the front of the buffer
+    }
+    return std::string_view(buffer_.get() + inicio, pos_ - inicio);
+}
+
+void Entrada::Linha(std::string& destino) {
+    std::size_t inicio = pos_;
+    pos_ = ProcuraFimDeLinha(pos_);
+    destino.assign(buffer_.get() + inicio, pos_ - inicio);
+    while (pos_ == fim_) { // the line runs past the buffer: gather it piece by piece
+        if (!Preenche(fim_)) return;
+        pos_ = ProcuraFimDeLinha(0);
+        destino.append(buffer_.get(), pos_);
+    }
+    ConsomeFimDeLinha();
+}
+
+void Entrada::PulaLinha() {
+    for (;;) {
+        pos_ = ProcuraFimDeLinha(pos_);
+        if (pos_ < fim_) break;
+        if (!Preenche(fim_)) return;
+    }
+    ConsomeFimDeLinha();
+}
+
+bool Entrada::NoFim() {
+    return pos_ == fim_ && !Preenche(fim_);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Reads the lines of an open file through a large buffer. A line ends at a CR, a CR LF pair
+// or a lone LF; a Ctrl-Z byte ends the input as the physical end does. Lines of any length
+// are read whole or skipped without being kept.
+class Entrada {
+  public:
+    // Longest number token accepted; a longer one is "Invalid numeric input".
+    static constexpr std::size_t MaxToken = 4096;
+
+    explicit Entrada(int descritor); // does not take ownership of the descriptor
+
+    // Skips every byte of value 32 or less, across line ends, and returns the run of bytes
+    // above 32 that follows, or nothing at the end of the input. The view lasts until the
+    // next call. The rest of the token's line is left unread.
+    std::optional<std::string_view> Token();
+
+    // Puts the rest of the current line, without its line end, into `destino` and skips the
+    // line end. Empty at the end of the input.
+    void Linha(std::string& destino);
+
+    // Skips the rest of the current line and its line end.
+    void PulaLinha();
+
+    // True at the physical end of the input (or at a Ctrl-Z).
+    bool NoFim();
+
+  private:
+    bool Preenche(std::size_t manterDesde);
+    void ConsomeFimDeLinha();
+    std::size_t ProcuraFimDeLinha(std::size_t desde) const;
+
+    int descritor_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t pos_ = 0, fim_ = 0;
+    bool acabou_ = false;
+};

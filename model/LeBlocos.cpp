@@ -1,0 +1,56 @@
+#include "Leitores.h"
+#include "Modelo.h"
+
+#include <string>
+
+void LeBlocos(LeitorDXF& leitor) {
+    std::int32_t codigo;
+    std::string valor;
+    leitor.LePar(codigo, valor);
+    while (valor != "ENDSEC") {
+        if (valor != "BLOCK") return; // the rest of the section is left to the top-level loop
+        LeBloco(leitor);
+        leitor.LeTexto(valor);
+    }
+}
+
+void LeBloco(LeitorDXF& leitor) {
+    TBloco bloco;
+    LeGrupos(leitor, [&](std::int32_t c) {
+        switch (c) {
+        case 2:
+        case 3:
+            leitor.LeTexto(bloco.Nome);
+            break; // the later of the two names wins
+        case 10:
+            bloco.Base = leitor.LePonto(c);
+            break;
+        case 70:
+            leitor.LeInteiro(bloco.Flags);
+            break;
+        default:
+            return LeGrupoComum(leitor, bloco, c);
+        }
+        return true;
+    });
+
+    std::string nome;
+    leitor.LeTexto(nome);
+    while (nome != "ENDBLK") {
+        if (nome == "LINE")
+            LeLinha(leitor, bloco.LinhasBloco);
+        else if (nome == "3DFACE")
+            LeFace3D(leitor, bloco.FacesBloco);
+        else if (nome == "ARC")
+            LeArco(leitor, bloco.ArcosBloco);
+        else if (nome == "CIRCLE")
+            LeCirculo(leitor, bloco.CirculosBloco);
+        else if (nome == "POLYLINE")
+            LePolyLine(leitor, bloco.PolyLinesBloco);
+        else
+            leitor.PulaRegistro(); // nested insertions too
+        leitor.LeTexto(nome);
+    }
+    leitor.PulaRegistro();
+    Blocos.Add(std::move(bloco));
+}

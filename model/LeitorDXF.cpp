@@ -1,0 +1,99 @@
+#include "LeitorDXF.h"
+
+#include "ErroDXF.h"
+#include "Modelo.h"
+#include "Numeros.h"
+
+namespace {
+
+void AlargaExtremos(Real v, Real& minimo, Real& maximo) {
+    if (v < minimo) minimo = v;
+    if (v > maximo) maximo = v;
+}
+
+} // namespace
+
+// The next number token. The input ending where a number is due means the file was cut
+// short: every reading loop stops here.
+std::string_view LeitorDXF::Numero() {
+    auto token = entrada_.Token();
+    if (!token) throw ErroDXF("Unexpected end of file: the file is incomplete");
+    return *token;
+}
+
+void LeitorDXF::LeInteiro(std::int32_t& valor) {
+    if (pendente_) {
+        valor = *pendente_;
+        pendente_.reset();
+        return;
+    }
+    valor = ConverteInteiro(Numero());
+    entrada_.PulaLinha();
+}
+
+void LeitorDXF::LeReal(Real& valor) {
+    valor = ConverteReal(Numero());
+    entrada_.PulaLinha();
+}
+
+void LeitorDXF::LeTexto(std::string& valor) {
+    entrada_.Linha(valor);
+}
+
+void LeitorDXF::PulaTexto() {
+    entrada_.PulaLinha();
+}
+
+void LeitorDXF::LePar(std::int32_t& codigo, std::string& valor) {
+    LeInteiro(codigo);
+    LeTexto(valor);
+}
+
+Real LeitorDXF::Coordenada(Real& minimo, Real& maximo) {
+    Real v;
+    LeReal(v);
+    AlargaExtremos(v, minimo, maximo);
+    return v;
+}
+
+Real LeitorDXF::CoordenadaSeguinte(std::int32_t codigo, Real& minimo, Real& maximo) {
+    std::int32_t lido;
+    LeInteiro(lido);
+    if (lido == codigo) return Coordenada(minimo, maximo);
+    pendente_ = lido; // not this coordinate's group: it belongs to the record's loop
+    AlargaExtremos(Real{}, minimo, maximo);
+    return Real{};
+}
+
+TPonto3D LeitorDXF::LePonto(std::int32_t codigoX) {
+    TPonto3D p;
+    p.X = Coordenada(XMin, XMax);
+    p.Y = CoordenadaSeguinte(codigoX + 10, YMin, YMax);
+    p.Z = CoordenadaSeguinte(codigoX + 20, ZMin, ZMax);
+    return p;
+}
+
+void LeitorDXF::PulaRegistro() {
+    std::int32_t codigo;
+    LeInteiro(codigo);
+    while (codigo != 0) {
+        PulaTexto();
+        LeInteiro(codigo);
+    }
+}
+
+void LeitorDXF::PulaAte(std::string_view chave) {
+    std::int32_t codigo;
+    do {
+        LeInteiro(codigo);
+        LeTexto(descarte_);
+    } while (codigo != 0 || descarte_ != chave);
+}
+
+void LeitorDXF::PulaTabela() {
+    PulaAte("ENDTAB");
+}
+
+void LeitorDXF::PulaSecao() {
+    PulaAte("ENDSEC");
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "Entidades.h"
+#include "Entrada.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// The reading primitives and skipping steps over one open DXF file. Every number read
+// converts its whole token and skips the rest of its line; every text read takes the rest
+// of the line as written. Failures are thrown as ErroDXF with the user's message.
+//
+// A point's Y and Z groups are optional: when the group after a coordinate is not the next
+// coordinate, its code is kept back and the next LeInteiro returns it (one-group look-ahead).
+class LeitorDXF {
+  public:
+    explicit LeitorDXF(int descritor) : entrada_(descritor) {}
+
+    // A group: its code line, then its value line.
+    void LePar(std::int32_t& codigo, std::string& valor);
+    // A group code, or an integer value.
+    void LeInteiro(std::int32_t& valor);
+    void LeReal(Real& valor);
+    void LeTexto(std::string& valor);
+    // A value line that nobody keeps.
+    void PulaTexto();
+    // The point whose X group code `codigoX` has just been read: X, then Y from the group
+    // codigoX + 10 and Z from the group codigoX + 20 when they follow, otherwise 0. Every
+    // coordinate widens the drawing's extents.
+    TPonto3D LePonto(std::int32_t codigoX);
+
+    // Skips the groups of a record up to and including the next group code 0; that group's
+    // value line is left unread.
+    void PulaRegistro();
+    // Skip groups up to and including the group 0/"ENDTAB", or 0/"ENDSEC".
+    void PulaTabela();
+    void PulaSecao();
+
+    // True at the physical end of the file.
+    bool NoFim() { return !pendente_ && entrada_.NoFim(); }
+
+  private:
+    std::string_view Numero();
+    void PulaAte(std::string_view chave);
+    Real Coordenada(Real& minimo, Real& maximo);
+    Real CoordenadaSeguinte(std::int32_t codigo, Real& minimo, Real& maximo);
+
+    Entrada entrada_;
+    std::optional<std::int32_t> pendente_;
+    std::string descarte_;
+};

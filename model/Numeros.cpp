@@ -1,0 +1,65 @@
+#include "Numeros.h"
+
+#include "ErroDXF.h"
+
+#include <charconv>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <locale.h>
+#include <string>
+#include <system_error>
+
+namespace {
+
+[[noreturn]] void Invalido() {
+    throw ErroDXF("Invalid numeric input");
+}
+
+bool Digito(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Drops a leading '+' (which from_chars does not take) and checks that a digit, or for a
+// real a '.', follows the sign: this keeps out "inf", "nan", hexadecimal forms and "+-1".
+std::string_view SemMais(std::string_view token, bool real) {
+    if (!token.empty() && token.front() == '+') token.remove_prefix(1);
+    std::size_t i = (!token.empty() && token.front() == '-') ? 1 : 0;
+    if (i >= token.size() || !(Digito(token[i]) || (real && token[i] == '.'))) Invalido();
+    return token;
+}
+
+// The 80-bit reading of a token, independent of the process's locale.
+long double LeEstendido(std::string_view token) {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
+    std::string texto(token);
+    char* fim = nullptr;
+    long double v = strtold_l(texto.c_str(), &fim, c);
+    if (fim != texto.c_str() + texto.size()) Invalido();
+    return v;
+}
+
+} // namespace
+
+std::int32_t ConverteInteiro(std::string_view token) {
+    token = SemMais(token, false);
+    std::int32_t v = 0;
+    auto [fim, erro] = std::from_chars(token.data(), token.data() + token.size(), v);
+    if (erro != std::errc{} || fim != token.data() + token.size()) Invalido();
+    return v;
+}
+
+Real ConverteReal(std::string_view token) {
+    token = SemMais(token, true);
+    double d = 0;
+    auto [fim, erro] = std::from_chars(token.data(), token.data() + token.size(), d);
+    if (erro == std::errc::invalid_argument || fim != token.data() + token.size()) Invalido();
+    if (erro == std::errc::result_out_of_range) return Real(LeEstendido(token));
+
+    // The double rounds to the same Real as the 80-bit reading, except when it lies exactly
+    // half-way between two Reals: then the 80-bit reading decides the side.
+    std::uint64_t bits;
+    std::memcpy(&bits, &d, sizeof bits);
+    if ((bits & 0x1FFF) == 0x1000) return Real(LeEstendido(token));
+    return Real(d);
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The drawing model in memory as one JSON object (ASCII only): the load's error message or
+// null, the extents, the configuration and every list. With `soContagens` the lists are
+// given by their lengths (and each block by its name and the lengths of its lists).
+std::string ModeloEmJSON(const std::optional<std::string>& erro, bool soContagens);

@@ -1,0 +1,53 @@
+// dxfdump: loads a DXF file with the viewer's reader and prints what it made of it as JSON.
+#include "DumpJSON.h"
+#include "UDXF.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+namespace {
+
+struct Argumentos {
+    bool soContagens = false;
+    std::string arquivo;
+};
+
+// "[--counts] FILE" in either order; nothing for anything else.
+std::optional<Argumentos> LeArgumentos(int argc, char** argv) {
+    Argumentos a;
+    bool temArquivo = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--counts" && !a.soContagens) {
+            a.soContagens = true;
+        } else if (!temArquivo && !arg.empty() && arg[0] != '-') {
+            a.arquivo = arg;
+            temArquivo = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!temArquivo) return std::nullopt;
+    return a;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    auto args = LeArgumentos(argc, argv);
+    if (!args) {
+        std::fprintf(stderr, "usage: dxfdump [--counts] FILE\n");
+        return 2;
+    }
+
+    std::optional<std::string> erro;
+    try {
+        CarregaDXF(args->arquivo);
+    } catch (const ErroDXF& e) {
+        erro = e.what();
+    }
+    std::string json = ModeloEmJSON(erro, args->soContagens);
+    std::fwrite(json.data(), 1, json.size(), stdout);
+    return erro ? 1 : 0;
+}
