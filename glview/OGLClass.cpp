@@ -163,6 +163,7 @@ void TOGLFog::CopyFrom(const TPersistent* source) {
     startDepth_ = fog->startDepth_;
     endDepth_ = fog->endDepth_;
     color_.CopyFrom(&fog->color_);
+    quality_ = fog->quality_; // a copy without it would lose the source's fog hint
     NotifyChange();
 }
 

@@ -1,0 +1,106 @@
+#include "Counter.h"
+#include "OGLCam.h"
+#include "OGLDescription.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+TEST(Camera, ConstructedValuesAndNoNotificationFromConstruction) {
+    const TOGLCamera camera;
+    EXPECT_EQ(camera.Position().X(), 0.0f);
+    EXPECT_EQ(camera.Position().Y(), 0.2f);
+    EXPECT_EQ(camera.Position().Z(), 2.0f);
+    EXPECT_EQ(camera.Rotation().X(), 0.0f);
+    EXPECT_EQ(camera.Rotation().Y(), 0.0f);
+    EXPECT_EQ(camera.Rotation().Z(), 0.0f);
+    EXPECT_EQ(camera.ViewNear(), 0.1f);
+    EXPECT_EQ(camera.ViewFar(), 10.0f);
+    EXPECT_EQ(camera.ViewAngle(), 45.0f);
+    EXPECT_FALSE(camera.OnChange);
+}
+
+TEST(Camera, RangesDecideWhichWritesAreAccepted) {
+    TOGLCamera camera;
+    TCounter counter;
+    camera.OnChange = counter.Event();
+
+    camera.SetViewAngle(180);
+    EXPECT_EQ(camera.ViewAngle(), 180.0f);
+    camera.SetViewAngle(180.5f);
+    camera.SetViewAngle(-1);
+    EXPECT_EQ(camera.ViewAngle(), 180.0f);
+    camera.SetViewAngle(0);
+    EXPECT_EQ(camera.ViewAngle(), 0.0f);
+    EXPECT_EQ(counter.count, 2);
+
+    camera.SetViewNear(0);
+    camera.SetViewNear(-0.5f);
+    EXPECT_EQ(camera.ViewNear(), 0.1f);
+    camera.SetViewFar(0.01f); // below ViewNear, still accepted
+    EXPECT_EQ(camera.ViewFar(), 0.01f);
+    camera.SetViewNear(2);
+    EXPECT_EQ(camera.ViewNear(), 2.0f);
+    EXPECT_EQ(counter.count, 4);
+    EXPECT_EQ(counter.sender, &camera);
+}
+
+TEST(Camera, VectorWritesReachTheCameraOncePerAcceptedChange) {
+    TOGLCamera camera;
+    TCounter counter;
+    camera.OnChange = counter.Event();
+    camera.Position().SetX(0); // unchanged
+    EXPECT_EQ(counter.count, 0);
+    camera.Position().SetX(4);
+    camera.Rotation().SetZ(30);
+    EXPECT_EQ(counter.count, 2);
+    EXPECT_EQ(counter.sender, &camera);
+
+    // Writing a whole vector copies it in and notifies once, even when nothing changes.
+    TOGLPosition same;
+    same.CopyFrom(&camera.Position());
+    camera.SetPosition(same);
+    EXPECT_EQ(counter.count, 3);
+    TOGLPosition other;
+    other.SetZ(9);
+    camera.SetRotation(other); // a position into the rotation is accepted
+    EXPECT_EQ(camera.Rotation().Z(), 9.0f);
+    EXPECT_EQ(counter.count, 4);
+}
+
+TEST(Camera, CopyFromTakesTheValuesWithoutRangeTestsAndKeepsTheReceiversLink) {
+    TOGLCamera source;
+    source.Position().SetX(7);
+    source.Rotation().SetY(45);
+    // A value beyond the write range, as a stored description may give it.
+    CarregaDescricao("object Cam: TOGLCamera\n ViewAngle = 200\nend", {{"Cam", &source}});
+    TCounter sourceOwner, receiverOwner;
+    source.OnChange = sourceOwner.Event();
+
+    TOGLCamera camera;
+    camera.OnChange = receiverOwner.Event();
+    camera.CopyFrom(&source);
+    EXPECT_EQ(camera.Position().X(), 7.0f);
+    EXPECT_EQ(camera.Rotation().Y(), 45.0f);
+    EXPECT_EQ(camera.ViewAngle(), 200.0f);
+    // Position, rotation, then the camera itself: three requests, coalesced by the view.
+    EXPECT_EQ(receiverOwner.count, 3);
+    EXPECT_EQ(sourceOwner.count, 0);
+    EXPECT_TRUE(camera.OnChange.IsBoundTo(&receiverOwner));
+
+    TOGLPosition notACamera;
+    camera.CopyFrom(&notACamera);
+    camera.CopyFrom(nullptr);
+    EXPECT_EQ(receiverOwner.count, 3);
+}
+
+TEST(Camera, AspectRatioIsWidthOverHeightAndStaysFiniteForHeightZero) {
+    EXPECT_EQ(TOGLCamera::AspectRatio(400, 250), 1.6f);
+    EXPECT_TRUE(std::isfinite(TOGLCamera::AspectRatio(400, 0)));
+    EXPECT_EQ(TOGLCamera::AspectRatio(400, 0), 400.0f);
+    EXPECT_EQ(TOGLCamera::AspectRatio(0, 0), 0.0f);
+}
+
+} // namespace

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "Counter.h"
+#include "OGLView.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QImage>
+
+#include <stdexcept>
+
+// Processes events until done() holds or timeoutMs pass; says whether it held.
+template <class F> bool WaitFor(F done, int timeoutMs = 5000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > timeoutMs) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+inline void Settle(int ms = 300) {
+    WaitFor([] { return false; }, ms);
+}
+
+// A view that counts its paints and can refuse its context, as a driver might.
+class TTestView : public TOGLView {
+  public:
+    using TOGLView::TOGLView;
+    int paints = 0;
+    bool refuseContext = false;
+
+  protected:
+    void paintGL() override {
+        ++paints;
+        TOGLView::paintGL();
+    }
+    void CheckContext(const QOpenGLContext& context) const override {
+        if (refuseContext) throw std::runtime_error("refused by the test");
+        TOGLView::CheckContext(context);
+    }
+};
+
+// Shows view as its own window and waits for its first paint.
+inline bool ShowAndPaint(TTestView& view) {
+    view.show();
+    return WaitFor([&] { return view.paints > 0; });
+}
