@@ -1,0 +1,52 @@
+#include "UAux.h"
+#include "UExibe.h"
+#include "VerticeGL.h"
+
+namespace {
+
+void DefineCorDaFace(const std::optional<TCor>& cor) {
+    if (!cor) {
+        glColor3f(0.5f, 0.5f, 0.6f);
+        return;
+    }
+    if (cor->R == 256 || cor->G == 256 || cor->B == 256) return; // keep the current colour
+    glColor3f(cor->R.ComoFloat(), cor->G.ComoFloat(), cor->B.ComoFloat());
+}
+
+} // namespace
+
+void ExibeFaces3D(const TList<TFace3D>& faces) {
+    TPonto3D normal;
+    for (const TFace3D& face : faces) {
+        const int cantos = face.Pontos.Count();
+        if (cantos < 3) continue;
+        const TPonto3D& p0 = face.Pontos[0];
+        const TPonto3D& p1 = face.Pontos[1];
+        const TPonto3D& p2 = face.Pontos[2];
+        DefineCorDaFace(face.Cor);
+        NormalDaFace(p0, p1, p2, normal);
+
+        glBegin(GL_TRIANGLES);
+        glNormal3f(-normal.X.ComoFloat(), -normal.Y.ComoFloat(), -normal.Z.ComoFloat());
+        EnviaVertice(p0);
+        EnviaVertice(p1);
+        EnviaVertice(p2);
+        if (cantos > 3) {
+            EnviaVertice(p0);
+            EnviaVertice(p2);
+            EnviaVertice(face.Pontos[3]);
+        }
+        glEnd();
+    }
+}
+
+void ExibeLinhas(const TList<TLinha>& linhas) {
+    for (const TLinha& linha : linhas) {
+        if (!linha.P1 || !linha.P2) continue;
+        glBegin(GL_LINES);
+        glColor4f(1, 0, 0, 0.3f);
+        EnviaVertice(*linha.P1);
+        EnviaVertice(*linha.P2);
+        glEnd();
+    }
+}

@@ -1,0 +1,64 @@
+#include "Insercao.h"
+#include "Modelo.h"
+#include "UAux.h"
+#include "UExibe.h"
+
+#include <GL/glu.h>
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+using Quadrica = std::unique_ptr<GLUquadric, decltype(&gluDeleteQuadric)>;
+
+// The model-view matrix that places the insertion's block, read back once for all its faces.
+MatrizGL MatrizDaInsercao(const TInsert& insercao) {
+    MatrizEmpilhada matriz;
+    PosicionaInsercao(insercao);
+    MatrizGL m;
+    glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
+    return m;
+}
+
+// The face's corners in the probe's space. A three-cornered face repeats its last corner.
+bool CantosTransformados(const TFace3D& face, const MatrizGL& m, TPonto3D (&v)[4]) {
+    const int cantos = face.Pontos.Count();
+    if (cantos < 3) return false;
+    for (int k = 0; k < 4; ++k) {
+        const TPonto3D& canto = face.Pontos[std::min(k, cantos - 1)];
+        DefinePonto(v[k], canto.X, canto.Y, canto.Z);
+        TransformaPonto(m, v[k]);
+    }
+    return true;
+}
+
+void MarcaCruzamento(GLUquadric* quadrica, const TPonto3D& h) {
+    MatrizEmpilhada matriz;
+    glLoadIdentity();
+    glColor3f(1, 1, 1);
+    glTranslatef(h.X.ComoFloat(), h.Y.ComoFloat(), h.Z.ComoFloat());
+    gluSphere(quadrica, 10.0, 7, 7);
+}
+
+} // namespace
+
+void TestaSelecao(const TPonto3D& S, const TPonto3D& E) {
+    const Quadrica quadrica(gluNewQuadric(), gluDeleteQuadric);
+    if (!quadrica) return; // out of memory: no markers this time
+    TPonto3D direcao, v[4], normal, cruzamento;
+    Diferenca(E, S, direcao);
+
+    for (const TInsert& insercao : Inserts) {
+        const TBloco* bloco = ProcuraBloco(insercao.NomeBloco);
+        if (!bloco || bloco->FacesBloco.Count() == 0) continue;
+        const MatrizGL m = MatrizDaInsercao(insercao);
+        for (const TFace3D& face : bloco->FacesBloco) {
+            if (!CantosTransformados(face, m, v)) continue;
+            NormalDaFace(v[0], v[1], v[2], normal);
+            if (ProdutoEscalar(direcao, normal) == 0) continue; // parallel to the face
+            IntersecaoRetaPlano(S, E, v[0], v[1], v[2], cruzamento);
+            if (PontoDentroDaFace(cruzamento, v[0], v[1], v[2], v[3]))
+                MarcaCruzamento(quadrica.get(), cruzamento);
+        }
+    }
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+// Drawing of the model's entity lists into the current OpenGL context, in immediate mode,
+// the block lookup, and the selection probe. Every routine expects the view's context to be
+// current with the model-view matrix as the current matrix.
+
+#include "Entidades.h"
+
+#include <string>
+
+// Each face in its own colour (grey-blue when it has none, the current colour for the
+// "keep colour" marker), two triangles split along P0-P2; a three-cornered face gives one.
+void ExibeFaces3D(const TList<TFace3D>& faces);
+
+// Every line in red.
+void ExibeLinhas(const TList<TLinha>& linhas);
+
+// Red fans stepped every 0.157 rad counter-clockwise from the start angle to the end angle.
+void ExibeArcos(const TList<TArco>& arcos);
+
+// Red 14-sided discs.
+void ExibeCirculos(const TList<TCirculo>& circulos);
+
+// The face records of polyface meshes, in the current colour; other polylines are not drawn.
+void ExibePolyLines(const TList<TPolyLine>& polylines);
+
+// Every insertion of the global Inserts, its block placed by its point, rotation and scale.
+void ExibeInserts();
+
+// The first block of the global Blocos with exactly this name, or null.
+const TBloco* ProcuraBloco(const std::string& nome);
+
+// Tests the line through S and E (in the current model-view space) against the 3D faces of
+// every inserted block and marks each crossing inside a face with a white sphere.
+void TestaSelecao(const TPonto3D& S, const TPonto3D& E);

@@ -1,0 +1,86 @@
+#include "TesteGL.h"
+#include "UExibe.h"
+
+using namespace glteste;
+
+namespace {
+
+using Faces = TesteGL;
+
+TEST_F(Faces, QuadrilateroEmDoisTriangulosPelaDiagonalP0P2) {
+    const auto faces =
+        Lista({Face({P(0, 0, 0), P(2, 0, 1), P(2, 3, 0), P(0, 3, -1)}, Cor(0.25, 0.5, 0.75))});
+    const auto captura = Captura([&] { ExibeFaces3D(faces); });
+    ASSERT_EQ(captura.size(), 2u);
+    const auto& t1 = captura[0].vertices;
+    const auto& t2 = captura[1].vertices;
+    ASSERT_EQ(t1.size(), 3u);
+    ASSERT_EQ(t2.size(), 3u);
+    EsperaVertice(t1[0], 0, 0, 0);
+    EsperaVertice(t1[1], 2, 0, 1);
+    EsperaVertice(t1[2], 2, 3, 0);
+    EsperaVertice(t2[0], 0, 0, 0);
+    EsperaVertice(t2[1], 2, 3, 0);
+    EsperaVertice(t2[2], 0, 3, -1);
+    for (const auto& t : captura)
+        for (const auto& v : t.vertices)
+            EsperaCor(v, 0.25f, 0.5f, 0.75f);
+}
+
+TEST_F(Faces, NormalEhP1MenosP0VezesP2MenosP0SemNormalizar) {
+    const auto faces = Lista({Face({P(0, 0, 0), P(2, 0, 0), P(2, 3, 0), P(0, 3, 0)})});
+    Captura([&] { ExibeFaces3D(faces); });
+    float normal[3];
+    glGetFloatv(GL_CURRENT_NORMAL, normal);
+    EXPECT_EQ(normal[0], 0);
+    EXPECT_EQ(normal[1], 0);
+    EXPECT_EQ(normal[2], 6);
+}
+
+TEST_F(Faces, SemCorCinzaAzuladoEMarcadorMantemACorAnterior) {
+    const TFace3D quadrado = Face({P(0, 0, 0), P(1, 0, 0), P(1, 1, 0), P(0, 1, 0)});
+    auto comCor = quadrado, semCor = quadrado, marcador = quadrado;
+    comCor.Cor = Cor(0, 1, 0);
+    marcador.Cor = CorDoIndice(255);
+    const auto faces = Lista({marcador, comCor, marcador, semCor, marcador});
+
+    glColor3f(0.2f, 0.3f, 0.4f); // what was set last before the list
+    const auto captura = Captura([&] { ExibeFaces3D(faces); });
+    ASSERT_EQ(captura.size(), 10u);
+    EsperaCor(captura[0].vertices[0], 0.2f, 0.3f, 0.4f);
+    EsperaCor(captura[2].vertices[0], 0, 1, 0);
+    EsperaCor(captura[4].vertices[0], 0, 1, 0);
+    EsperaCor(captura[6].vertices[0], 0.5f, 0.5f, 0.6f);
+    EsperaCor(captura[8].vertices[0], 0.5f, 0.5f, 0.6f);
+}
+
+TEST_F(Faces, TresCantosDaoUmTrianguloMenosNadaDesenham) {
+    auto curta = Face({P(5, 5, 0), P(6, 5, 0)}, Cor(0, 0, 1));
+    const auto faces =
+        Lista({curta, Face({P(0, 0, 0), P(1, 0, 0), P(0, 1, 0)}), Face({}, Cor(0, 0, 1))});
+    const auto captura = Captura([&] { ExibeFaces3D(faces); });
+    ASSERT_EQ(captura.size(), 1u);
+    ASSERT_EQ(captura[0].vertices.size(), 3u);
+    EsperaVertice(captura[0].vertices[2], 0, 1, 0);
+    EsperaCor(captura[0].vertices[0], 0.5f, 0.5f, 0.6f);
+    float cor[4];
+    glGetFloatv(GL_CURRENT_COLOR, cor);
+    EXPECT_EQ(cor[2], 0.6f); // the short faces set no colour
+}
+
+TEST_F(Faces, LinhasSempreVermelhasEQuemNaoTemPontoFicaDeFora) {
+    TLinha linha, semFim;
+    linha.P1 = P(1, 2, 3);
+    linha.P2 = P(4, 5, 6);
+    linha.Cor = Cor(0, 1, 0);
+    semFim.P1 = P(0, 0, 0);
+    const auto captura = Captura([&] { ExibeLinhas(Lista({semFim, linha})); });
+    ASSERT_EQ(captura.size(), 1u);
+    ASSERT_EQ(captura[0].tipo, TipoPrimitiva::Linha);
+    EsperaVertice(captura[0].vertices[0], 1, 2, 3);
+    EsperaVertice(captura[0].vertices[1], 4, 5, 6);
+    EsperaCor(captura[0].vertices[0], 1, 0, 0);
+    EXPECT_NEAR(captura[0].vertices[0].cor[3], 0.3f, 1e-6);
+}
+
+} // namespace

@@ -1,0 +1,137 @@
+#include "TesteGL.h"
+#include "UExibe.h"
+
+using namespace glteste;
+
+namespace {
+
+using Insercoes = TesteGL;
+
+TBloco Bloco(const std::string& nome) {
+    TBloco bloco;
+    bloco.Nome = nome;
+    return bloco;
+}
+
+TLinha Linha(TPonto3D a, TPonto3D b) {
+    TLinha linha;
+    linha.P1 = a;
+    linha.P2 = b;
+    return linha;
+}
+
+TInsert Insercao(const std::string& bloco, std::optional<TPonto3D> ponto = P(0, 0, 0)) {
+    TInsert insercao;
+    insercao.NomeBloco = bloco;
+    insercao.Ponto = ponto;
+    return insercao;
+}
+
+GLint ProfundidadeDaPilha() {
+    GLint profundidade = 0;
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &profundidade);
+    return profundidade;
+}
+
+TEST_F(Insercoes, ProcuraBlocoPeloNomeExato) {
+    EXPECT_EQ(ProcuraBloco("A"), nullptr);
+    auto primeiro = Bloco("Porta");
+    primeiro.Flags = 1;
+    auto segundo = Bloco("Porta");
+    segundo.Flags = 2;
+    Blocos = Lista({Bloco("porta"), Bloco("Port"), primeiro, segundo});
+    ASSERT_NE(ProcuraBloco("Porta"), nullptr);
+    EXPECT_EQ(ProcuraBloco("Porta")->Flags, 1);
+    EXPECT_EQ(ProcuraBloco("PORTA"), nullptr);
+    EXPECT_EQ(ProcuraBloco("Portas"), nullptr);
+    EXPECT_EQ(ProcuraBloco(""), nullptr);
+}
+
+TEST_F(Insercoes, PontoGiroEEscalaPosicionamOBloco) {
+    auto bloco = Bloco("B");
+    bloco.LinhasBloco.Add(Linha(P(0, 0, 0), P(1, 0, 0)));
+    Blocos = Lista({bloco});
+    auto insercao = Insercao("B", P(10, 20, 3));
+    insercao.Rotacao = 90;
+    insercao.Extrusao = P(0, 0, 1);
+    insercao.EscalaX = 2;
+    Inserts = Lista({insercao, Insercao("B", std::nullopt)});
+
+    const GLint antes = ProfundidadeDaPilha();
+    const auto captura = Captura([] { ExibeInserts(); });
+    EXPECT_EQ(ProfundidadeDaPilha(), antes);
+    ASSERT_EQ(captura.size(), 2u);
+    EsperaVertice(captura[0].vertices[0], 10, 20, 3);
+    EsperaVertice(captura[0].vertices[1], 10, 22, 3);
+    // Without a point: at the origin.
+    EsperaVertice(captura[1].vertices[0], 0, 0, 0);
+    EsperaVertice(captura[1].vertices[1], 1, 0, 0);
+}
+
+TEST_F(Insercoes, BlocoInexistenteNaoEscondeAsInsercoesSeguintes) {
+    auto bloco = Bloco("B");
+    bloco.LinhasBloco.Add(Linha(P(0, 0, 0), P(1, 0, 0)));
+    Blocos = Lista({bloco});
+    Inserts = Lista({Insercao("B", P(1, 0, 0)), Insercao("Falta"), Insercao("B", P(5, 0, 0))});
+
+    const GLint antes = ProfundidadeDaPilha();
+    const auto captura = Captura([] { ExibeInserts(); });
+    EXPECT_EQ(ProfundidadeDaPilha(), antes);
+    ASSERT_EQ(captura.size(), 2u);
+    EsperaVertice(captura[1].vertices[0], 5, 0, 0);
+}
+
+TEST_F(Insercoes, CorDaInsercaoSoValeParaFacesComMarcadorAntesDeOutraCor) {
+    const auto quadrado = {P(0, 0, 0), P(1, 0, 0), P(1, 1, 0), P(0, 1, 0)};
+    auto bloco = Bloco("B");
+    bloco.FacesBloco = Lista({Face(quadrado, CorDoIndice(255)), Face(quadrado, Cor(0, 0, 1)),
+                              Face(quadrado, CorDoIndice(255))});
+    bloco.LinhasBloco.Add(Linha(P(0, 0, 0), P(1, 0, 0)));
+    Blocos = Lista({bloco});
+    auto insercao = Insercao("B");
+    insercao.Cor = Cor(0, 1, 0);
+    Inserts = Lista({insercao});
+
+    const auto captura = Captura([] { ExibeInserts(); });
+    ASSERT_EQ(captura.size(), 7u);
+    EsperaCor(captura[0].vertices[0], 0, 1, 0);
+    EsperaCor(captura[2].vertices[0], 0, 0, 1);
+    EsperaCor(captura[4].vertices[0], 0, 0, 1);
+    EsperaCor(captura[6].vertices[0], 1, 0, 0); // lines are always red
+}
+
+TEST_F(Insercoes, PolylinesDoBlocoEntreArcosECirculos) {
+    auto bloco = Bloco("B");
+    TArco arco;
+    arco.Centro = P(100, 0, 0);
+    arco.Raio = 1;
+    arco.AngFim = 20; // three vertices: one triangle
+    bloco.ArcosBloco.Add(arco);
+    TCirculo circulo;
+    circulo.Centro = P(300, 0, 0);
+    circulo.Raio = 1;
+    bloco.CirculosBloco.Add(circulo);
+    TPolyLine malha;
+    malha.Flags = 64;
+    for (const auto& p : {P(200, 0, 0), P(201, 0, 0), P(200, 1, 0)}) {
+        TVertice v;
+        v.Ponto = p;
+        malha.Vertices.Add(v);
+    }
+    TFace registro;
+    registro.V1 = 1;
+    registro.V2 = 2;
+    registro.V3 = 3;
+    malha.Faces.Add(registro);
+    bloco.PolyLinesBloco.Add(malha);
+    Blocos = Lista({bloco});
+    Inserts = Lista({Insercao("B")});
+
+    const auto captura = Captura([] { ExibeInserts(); });
+    ASSERT_EQ(captura.size(), 1u + 1u + 13u);
+    EXPECT_NEAR(captura[0].vertices[0].x, 101, 1e-3);
+    EXPECT_NEAR(captura[1].vertices[0].x, 200, 1e-3);
+    EXPECT_NEAR(captura[2].vertices[0].x, 301, 1e-3);
+}
+
+} // namespace

@@ -1,0 +1,80 @@
+#include "TesteGL.h"
+#include "UExibe.h"
+
+using namespace glteste;
+
+namespace {
+
+using PolyLines = TesteGL;
+
+TFace Registro(int v1, int v2, int v3, int v4 = 0) {
+    TFace face;
+    face.V1 = v1;
+    face.V2 = v2;
+    face.V3 = v3;
+    face.V4 = v4;
+    return face;
+}
+
+// A polyface mesh over the corners of the unit square: vertices 1 to 4 counter-clockwise,
+// vertex 5 without a point.
+TPolyLine Malha(std::initializer_list<TFace> faces, std::int32_t flags = 64) {
+    TPolyLine malha;
+    malha.Flags = flags;
+    for (const auto& p : {P(0, 0, 0), P(1, 0, 0), P(1, 1, 0), P(0, 1, 0)}) {
+        TVertice v;
+        v.Ponto = p;
+        malha.Vertices.Add(v);
+    }
+    malha.Vertices.Add(TVertice{});
+    for (const auto& f : faces)
+        malha.Faces.Add(f);
+    return malha;
+}
+
+// Twice the signed area of a captured triangle seen from +Z.
+float AreaComSinal(const PrimitivaCapturada& t) {
+    const auto& v = t.vertices;
+    return (v[1].x - v[0].x) * (v[2].y - v[0].y) - (v[2].x - v[0].x) * (v[1].y - v[0].y);
+}
+
+TEST_F(PolyLines, NumeroNegativoNomeiaOMesmoVertice) {
+    glColor3f(0, 0, 1);
+    const auto captura = Captura([] { ExibePolyLines(Lista({Malha({Registro(1, -2, 3)})})); });
+    ASSERT_EQ(captura.size(), 1u);
+    const auto& v = captura[0].vertices;
+    ASSERT_EQ(v.size(), 3u);
+    EsperaVertice(v[0], 0, 0, 0);
+    EsperaVertice(v[1], 1, 0, 0);
+    EsperaVertice(v[2], 1, 1, 0);
+    EsperaCor(v[0], 0, 0, 1); // no colour of its own
+}
+
+TEST_F(PolyLines, RegistroDeQuatroVerticesDesenhaOsDoisTriangulos) {
+    const auto captura = Captura([] { ExibePolyLines(Lista({Malha({Registro(1, 2, -3, -4)})})); });
+    ASSERT_EQ(captura.size(), 2u);
+    EsperaVertice(captura[1].vertices[0], 0, 0, 0);
+    EsperaVertice(captura[1].vertices[1], 1, 1, 0);
+    EsperaVertice(captura[1].vertices[2], 0, 1, 0);
+    EXPECT_GT(AreaComSinal(captura[0]), 0);
+    EXPECT_GT(AreaComSinal(captura[1]), 0);
+}
+
+TEST_F(PolyLines, RegistroQueNaoNomeiaVerticeEhPulado) {
+    const auto malha = Malha({Registro(0, 1, 2), Registro(1, 2, 6), Registro(1, 2, 5),
+                              Registro(INT32_MIN, 1, 2), Registro(1, 2, 3, 9)});
+    const auto captura = Captura([&] { ExibePolyLines(Lista({malha})); });
+    ASSERT_EQ(captura.size(), 1u); // only the first half of the last record
+    EsperaVertice(captura[0].vertices[2], 1, 1, 0);
+}
+
+TEST_F(PolyLines, SoMalhasPolifaceSaoDesenhadas) {
+    const auto face = Registro(1, 2, 3);
+    const auto captura = Captura([&] {
+        ExibePolyLines(Lista({Malha({face}, 0), Malha({face}, 8), Malha({face}, -64),
+                              Malha({face}, 64 | 8), Malha({face}, 256)}));
+    });
+    EXPECT_EQ(captura.size(), 2u);
+}
+
+} // namespace

@@ -1,0 +1,137 @@
+#include "TesteGL.h"
+#include "UExibe.h"
+
+#include <GL/glu.h>
+#include <memory>
+
+using namespace glteste;
+
+namespace {
+
+// The probe line as the main window sets it: from (4, 3, 40) to (4, 3, -10).
+const TPonto3D S = P(4, 3, 40), E = P(4, 3, -10);
+
+// What one marker at `centro` looks like: a white sphere of radius 10, 7 slices, 7 stacks.
+std::vector<PrimitivaCapturada> EsferaEsperada(float x, float y, float z) {
+    const std::unique_ptr<GLUquadric, decltype(&gluDeleteQuadric)> q(gluNewQuadric(),
+                                                                     gluDeleteQuadric);
+    glPushMatrix();
+    glLoadIdentity();
+    glTranslatef(x, y, z);
+    glColor3f(1, 1, 1);
+    auto esfera = Captura([&] { gluSphere(q.get(), 10.0, 7, 7); });
+    glPopMatrix();
+    return esfera;
+}
+
+class Selecao : public TesteGL {
+  protected:
+    // Runs the probe and checks that it drew exactly one marker at each of `centros`.
+    void EsperaEsferas(std::initializer_list<std::array<float, 3>> centros) {
+        const GLint antes = ProfundidadeDaPilha();
+        glColor3f(0, 0, 0);
+        const auto captura = Captura([] { TestaSelecao(S, E); });
+        EXPECT_EQ(ProfundidadeDaPilha(), antes);
+
+        std::size_t i = 0;
+        for (const auto& c : centros) {
+            const auto esfera = EsferaEsperada(c[0], c[1], c[2]);
+            ASSERT_FALSE(esfera.empty());
+            ASSERT_LE(i + esfera.size(), captura.size()) << "too few markers";
+            for (const auto& p : esfera) {
+                ASSERT_EQ(captura[i].vertices.size(), p.vertices.size());
+                for (std::size_t k = 0; k < p.vertices.size(); ++k) {
+                    const auto& v = p.vertices[k];
+                    EsperaVertice(captura[i].vertices[k], v.x, v.y, v.z);
+                    EsperaCor(captura[i].vertices[k], 1, 1, 1);
+                }
+                ++i;
+            }
+        }
+        EXPECT_EQ(i, captura.size()) << "more markers than expected";
+    }
+
+    static GLint ProfundidadeDaPilha() {
+        GLint profundidade = 0;
+        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &profundidade);
+        return profundidade;
+    }
+
+    // A block named `nome` holding the given faces.
+    static void AcrescentaBloco(const std::string& nome, std::initializer_list<TFace3D> faces) {
+        TBloco bloco;
+        bloco.Nome = nome;
+        for (const auto& f : faces)
+            bloco.FacesBloco.Add(f);
+        Blocos.Add(bloco);
+    }
+
+    static TInsert& AcrescentaInsercao(const std::string& bloco,
+                                       std::optional<TPonto3D> ponto = P(0, 0, 0)) {
+        TInsert insercao;
+        insercao.NomeBloco = bloco;
+        insercao.Ponto = ponto;
+        Inserts.Add(insercao);
+        return Inserts[Inserts.Count() - 1];
+    }
+};
+
+// The square of side 200 in the plane z = 0 whose centre the probe crosses.
+const TFace3D Quadrado = Face({P(-96, -97, 0), P(104, -97, 0), P(104, 103, 0), P(-96, 103, 0)});
+
+TEST_F(Selecao, EsferaNoCentroDaFaceCruzada) {
+    AcrescentaBloco("Q", {Quadrado});
+    AcrescentaInsercao("Q");
+    EsperaEsferas({{4, 3, 0}});
+}
+
+TEST_F(Selecao, CruzamentoAlemDoInicioDaSondaTambemEhMarcado) {
+    AcrescentaBloco("Q", {Quadrado});
+    AcrescentaInsercao("Q");
+    glTranslatef(0, 0, 20);
+    EsperaEsferas({{4, 3, 20}});
+}
+
+TEST_F(Selecao, FaceParalelaOuAchatadaNaoEhTestada) {
+    AcrescentaBloco("Paralela",
+                    {Face({P(4, -50, -50), P(4, 50, -50), P(4, 50, 50), P(4, -50, 50)})});
+    AcrescentaBloco("Q", {Quadrado});
+    AcrescentaInsercao("Paralela");
+    AcrescentaInsercao("Q").EscalaX = 0;
+    EsperaEsferas({});
+}
+
+TEST_F(Selecao, BlocoInexistenteNaoEscondeAsInsercoesSeguintes) {
+    AcrescentaBloco("Q", {Quadrado});
+    AcrescentaInsercao("q");
+    AcrescentaInsercao("Q", P(0, 0, -5));
+    EsperaEsferas({{4, 3, -5}});
+}
+
+TEST_F(Selecao, InsercaoPosicionadaComoNoDesenho) {
+    // A square in the plane y = 0, turned 90 degrees about X into the plane z = 0 and raised
+    // to z = 7; an insertion without a point stands at the origin.
+    AcrescentaBloco("Vertical",
+                    {Face({P(-100, 0, -100), P(100, 0, -100), P(100, 0, 100), P(-100, 0, 100)})});
+    AcrescentaBloco("Q", {Quadrado});
+    TInsert& girada = AcrescentaInsercao("Vertical", P(0, 0, 7));
+    girada.Rotacao = 90;
+    girada.Extrusao = P(1, 0, 0);
+    AcrescentaInsercao("Q", std::nullopt);
+    EsperaEsferas({{4, 3, 7}, {4, 3, 0}});
+}
+
+TEST_F(Selecao, TrianguloDeTresCantosEFaceCurta) {
+    AcrescentaBloco("T",
+                    {Face({P(0, 0, 2), P(10, 0, 2)}), Face({P(0, 0, 2), P(10, 0, 2), P(0, 10, 2)}),
+                     Face({P(0, 0, 9), P(10, 0, 9), P(10, 1, 9)})});
+    AcrescentaInsercao("T");
+    EsperaEsferas({{4, 3, 2}});
+}
+
+TEST_F(Selecao, SemInsercoesNadaEhMarcado) {
+    AcrescentaBloco("Q", {Quadrado});
+    EsperaEsferas({});
+}
+
+} // namespace
