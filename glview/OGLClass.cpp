@@ -11,18 +11,6 @@ template <class T> const T* SameClass(const TPersistent* source) {
 
 // Vector
 
-void TOGLVector::SetX(float value) {
-    if (StoreIfChanged(x_, value)) NotifyChange();
-}
-
-void TOGLVector::SetY(float value) {
-    if (StoreIfChanged(y_, value)) NotifyChange();
-}
-
-void TOGLVector::SetZ(float value) {
-    if (StoreIfChanged(z_, value)) NotifyChange();
-}
-
 void TOGLVector::CopyFrom(const TPersistent* source) {
     const auto* vector = SameClass<TOGLVector>(source);
     if (vector == nullptr) return;
@@ -46,10 +34,6 @@ bool TOGLVector::ReadProperty(std::string_view name, const TStoredValue& value) 
 
 // Colour
 
-void TOGLColor::SetColor(TColor value) {
-    if (StoreIfChanged(color_, value)) NotifyChange();
-}
-
 std::array<float, 4> TOGLColor::RGBA(TColor color) {
     const auto channel = [color](int shift) {
         return static_cast<float>(static_cast<long double>((color >> shift) & 0xFF) / 255.0L);
@@ -71,26 +55,6 @@ bool TOGLColor::ReadProperty(std::string_view name, const TStoredValue& value) {
 }
 
 // Axis cross
-
-void TOGLCoordinates::SetVisible(bool value) {
-    if (StoreIfChanged(visible_, value)) NotifyChange();
-}
-
-void TOGLCoordinates::SetLength(float value) {
-    if (StoreIfChanged(length_, value)) NotifyChange();
-}
-
-void TOGLCoordinates::SetColorX(TColor value) {
-    if (StoreIfChanged(colorX_, value)) NotifyChange();
-}
-
-void TOGLCoordinates::SetColorY(TColor value) {
-    if (StoreIfChanged(colorY_, value)) NotifyChange();
-}
-
-void TOGLCoordinates::SetColorZ(TColor value) {
-    if (StoreIfChanged(colorZ_, value)) NotifyChange();
-}
 
 void TOGLCoordinates::CopyFrom(const TPersistent* source) {
     const auto* coordinates = SameClass<TOGLCoordinates>(source);
@@ -123,30 +87,6 @@ bool TOGLCoordinates::ReadProperty(std::string_view name, const TStoredValue& va
 
 TOGLFog::TOGLFog() {
     color_.SetColor(clWhite);
-}
-
-void TOGLFog::SetEnabled(bool value) {
-    if (StoreIfChanged(enabled_, value)) NotifyChange();
-}
-
-void TOGLFog::SetMode(TFogMode value) {
-    if (StoreIfChanged(mode_, value)) NotifyChange();
-}
-
-void TOGLFog::SetDensity(float value) {
-    if (StoreIfChanged(density_, value)) NotifyChange();
-}
-
-void TOGLFog::SetStartDepth(float value) {
-    if (StoreIfChanged(startDepth_, value)) NotifyChange();
-}
-
-void TOGLFog::SetEndDepth(float value) {
-    if (StoreIfChanged(endDepth_, value)) NotifyChange();
-}
-
-void TOGLFog::SetQuality(TQuality value) {
-    if (StoreIfChanged(quality_, value)) NotifyChange();
 }
 
 void TOGLFog::SetColor(const TOGLColor& value) {

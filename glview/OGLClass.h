@@ -45,6 +45,12 @@ class TOGLProperty : public TPersistent {
     TNotifyEvent OnChange;
 
     void NotifyChange() { OnChange(this); }
+
+  protected:
+    // Stores a new value and notifies once; an equal value (or NaN) changes nothing.
+    template <class T> void Write(T& field, T value) {
+        if (StoreIfChanged(field, value)) NotifyChange();
+    }
 };
 
 class TOGLVector : public TOGLProperty {
@@ -54,9 +60,9 @@ class TOGLVector : public TOGLProperty {
     float X() const { return x_; }
     float Y() const { return y_; }
     float Z() const { return z_; }
-    virtual void SetX(float value);
-    virtual void SetY(float value);
-    virtual void SetZ(float value);
+    virtual void SetX(float value) { Write(x_, value); }
+    virtual void SetY(float value) { Write(y_, value); }
+    virtual void SetZ(float value) { Write(z_, value); }
 
     // Accepts any vector: a position and a rotation may be copied into each other.
     void CopyFrom(const TPersistent* source) override;
@@ -83,7 +89,7 @@ class TOGLColor : public TOGLProperty {
     std::string_view ClassName() const override { return "TOGLColor"; }
 
     TColor Color() const { return color_; }
-    void SetColor(TColor value);
+    void SetColor(TColor value) { Write(color_, value); }
 
     // Red, green and blue as fractions of 255, alpha 1.
     std::array<float, 4> GetRGBA() const { return RGBA(color_); }
@@ -108,11 +114,11 @@ class TOGLCoordinates : public TOGLProperty {
     TColor ColorX() const { return colorX_; }
     TColor ColorY() const { return colorY_; }
     TColor ColorZ() const { return colorZ_; }
-    void SetVisible(bool value);
-    void SetLength(float value);
-    void SetColorX(TColor value);
-    void SetColorY(TColor value);
-    void SetColorZ(TColor value);
+    void SetVisible(bool value) { Write(visible_, value); }
+    void SetLength(float value) { Write(length_, value); }
+    void SetColorX(TColor value) { Write(colorX_, value); }
+    void SetColorY(TColor value) { Write(colorY_, value); }
+    void SetColorZ(TColor value) { Write(colorZ_, value); }
 
     void CopyFrom(const TPersistent* source) override;
 
@@ -138,12 +144,12 @@ class TOGLFog : public TOGLProperty {
     float StartDepth() const { return startDepth_; }
     float EndDepth() const { return endDepth_; }
     TQuality Quality() const { return quality_; }
-    void SetEnabled(bool value);
-    void SetMode(TFogMode value);
-    void SetDensity(float value);
-    void SetStartDepth(float value);
-    void SetEndDepth(float value);
-    void SetQuality(TQuality value);
+    void SetEnabled(bool value) { Write(enabled_, value); }
+    void SetMode(TFogMode value) { Write(mode_, value); }
+    void SetDensity(float value) { Write(density_, value); }
+    void SetStartDepth(float value) { Write(startDepth_, value); }
+    void SetEndDepth(float value) { Write(endDepth_, value); }
+    void SetQuality(TQuality value) { Write(quality_, value); }
 
     // The fog's own colour. Changing it directly does not notify the fog's owner;
     // SetColor copies a colour in and always notifies.

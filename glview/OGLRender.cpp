@@ -6,41 +6,10 @@
 
 namespace {
 
-constexpr GLenum QualityHint(TQuality quality) {
-    switch (quality) {
-    case quFastest:
-        return GL_FASTEST;
-    case quNicest:
-        return GL_NICEST;
-    case quDontCare:
-        break;
-    }
-    return GL_DONT_CARE;
-}
-
-constexpr GLenum FogModeOf(TFogMode mode) {
-    switch (mode) {
-    case fmLinear:
-        return GL_LINEAR;
-    case fmExp:
-        break;
-    case fmExp2:
-        return GL_EXP2;
-    }
-    return GL_EXP;
-}
-
-constexpr GLenum PolygonModeOf(TPolygonMode mode) {
-    switch (mode) {
-    case pmPoint:
-        return GL_POINT;
-    case pmLine:
-        return GL_LINE;
-    case pmFill:
-        break;
-    }
-    return GL_FILL;
-}
+// OpenGL's values for the enumerations, indexed by ordinal.
+constexpr GLenum QualityHints[] = {GL_FASTEST, GL_NICEST, GL_DONT_CARE};
+constexpr GLenum FogModes[] = {GL_LINEAR, GL_EXP, GL_EXP2};
+constexpr GLenum PolygonModes[] = {GL_POINT, GL_LINE, GL_FILL};
 
 void SetEnabled(GLenum capability, bool enabled) {
     if (enabled)
@@ -52,12 +21,12 @@ void SetEnabled(GLenum capability, bool enabled) {
 void ApplyFog(const TOGLFog& fog) {
     SetEnabled(GL_FOG, fog.Enabled());
     if (!fog.Enabled()) return; // the parameters stay as they were
-    glFogi(GL_FOG_MODE, static_cast<GLint>(FogModeOf(fog.Mode())));
+    glFogi(GL_FOG_MODE, static_cast<GLint>(FogModes[fog.Mode()]));
     glFogf(GL_FOG_DENSITY, fog.Density());
     glFogf(GL_FOG_START, fog.StartDepth());
     glFogf(GL_FOG_END, fog.EndDepth());
     glFogfv(GL_FOG_COLOR, fog.Color().GetRGBA().data());
-    glHint(GL_FOG_HINT, QualityHint(fog.Quality()));
+    glHint(GL_FOG_HINT, QualityHints[fog.Quality()]);
 }
 
 void EnableLights() {
@@ -123,8 +92,8 @@ void TOGLView::Render() {
 void TOGLView::ApplyDisplayProperties() const {
     SetEnabled(GL_CULL_FACE, cullFace_ != cfNone);
     if (cullFace_ != cfNone) glCullFace(cullFace_ == cfFront ? GL_FRONT : GL_BACK);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, QualityHint(perspectiveCorrection_));
-    glPolygonMode(GL_FRONT_AND_BACK, PolygonModeOf(polygonMode_));
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, QualityHints[perspectiveCorrection_]);
+    glPolygonMode(GL_FRONT_AND_BACK, PolygonModes[polygonMode_]);
     glShadeModel(shadeModel_ == smFlat ? GL_FLAT : GL_SMOOTH);
     for (GLenum smooth : {GL_POINT_SMOOTH, GL_LINE_SMOOTH, GL_POLYGON_SMOOTH})
         SetEnabled(smooth, antialiasing_);

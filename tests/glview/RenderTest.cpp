@@ -64,13 +64,6 @@ TEST_F(RenderTest, AxisCrossHasSolidPositiveAndDottedNegativeHalves) {
     EXPECT_EQ(picture.pixelColor(150, 150), black);
 }
 
-TEST_F(RenderTest, HiddenAxisCrossDrawsNothing) {
-    view_.SetCamera(&camera_);
-    const QImage picture = Picture();
-    EXPECT_EQ(picture.pixelColor(150, 100), QColor(0, 0, 0));
-    EXPECT_EQ(picture.pixelColor(100, 50), QColor(0, 0, 0));
-}
-
 // What the paint callback finds, read from the context while it runs.
 struct TFoundState {
     bool current = false;
@@ -192,50 +185,50 @@ TEST_F(PaintStateTest, DisplayPropertiesReachOpenGL) {
     EXPECT_FALSE(Render().cullFace);
 }
 
+// One set of fog parameters, as the view holds them and as OpenGL should find them.
+struct TFogSetting {
+    TFogMode mode;
+    GLint glMode;
+    float density, start, end;
+    TColor color;
+    TQuality quality;
+    GLint glHint;
+
+    void WriteTo(TOGLFog& fog) const {
+        fog.SetMode(mode);
+        fog.SetDensity(density);
+        fog.SetStartDepth(start);
+        fog.SetEndDepth(end);
+        fog.Color().SetColor(color);
+        fog.SetQuality(quality);
+    }
+    void ExpectIn(const TFoundState& s) const {
+        EXPECT_EQ(s.fogMode, glMode);
+        EXPECT_EQ(s.fogDensity, density);
+        EXPECT_EQ(s.fogStart, start);
+        EXPECT_EQ(s.fogEnd, end);
+        EXPECT_EQ(s.fogColor, TOGLColor::RGBA(color));
+        EXPECT_EQ(s.fogHint, glHint);
+    }
+};
+
 TEST_F(PaintStateTest, DisabledFogKeepsItsParametersAndReEnablingAppliesThemAll) {
-    TOGLFog& fog = view_.Fog();
-    fog.SetMode(fmLinear);
-    fog.SetDensity(0.5f);
-    fog.SetStartDepth(2);
-    fog.SetEndDepth(5);
-    fog.Color().SetColor(0x336699);
-    fog.SetQuality(quNicest);
-    fog.SetEnabled(true);
-    const TFoundState on = Render();
-    EXPECT_TRUE(on.fog);
-    EXPECT_EQ(on.fogMode, GL_LINEAR);
-    EXPECT_EQ(on.fogDensity, 0.5f);
-    EXPECT_EQ(on.fogStart, 2.0f);
-    EXPECT_EQ(on.fogEnd, 5.0f);
-    EXPECT_EQ(on.fogColor, TOGLColor::RGBA(0x336699));
-    EXPECT_EQ(on.fogHint, GL_NICEST);
+    const TFogSetting first{fmLinear, GL_LINEAR, 0.5f, 2, 5, 0x336699, quNicest, GL_NICEST};
+    const TFogSetting second{fmExp2, GL_EXP2, 0.25f, 1, 8, clWhite, quFastest, GL_FASTEST};
+    first.WriteTo(view_.Fog());
+    view_.Fog().SetEnabled(true);
+    EXPECT_TRUE(Render().fog);
+    first.ExpectIn(found_);
 
     // Disabled: the context keeps the old parameters, new ones wait.
-    fog.SetEnabled(false);
-    fog.SetMode(fmExp2);
-    fog.SetDensity(0.25f);
-    fog.SetStartDepth(1);
-    fog.SetEndDepth(8);
-    fog.Color().SetColor(clWhite);
-    fog.SetQuality(quFastest);
-    const TFoundState off = Render();
-    EXPECT_FALSE(off.fog);
-    EXPECT_EQ(off.fogMode, GL_LINEAR);
-    EXPECT_EQ(off.fogDensity, 0.5f);
-    EXPECT_EQ(off.fogStart, 2.0f);
-    EXPECT_EQ(off.fogEnd, 5.0f);
-    EXPECT_EQ(off.fogColor, on.fogColor);
-    EXPECT_EQ(off.fogHint, GL_NICEST);
+    view_.Fog().SetEnabled(false);
+    second.WriteTo(view_.Fog());
+    EXPECT_FALSE(Render().fog);
+    first.ExpectIn(found_);
 
-    fog.SetEnabled(true);
-    const TFoundState& again = Render();
-    EXPECT_TRUE(again.fog);
-    EXPECT_EQ(again.fogMode, GL_EXP2);
-    EXPECT_EQ(again.fogDensity, 0.25f);
-    EXPECT_EQ(again.fogStart, 1.0f);
-    EXPECT_EQ(again.fogEnd, 8.0f);
-    EXPECT_EQ(again.fogColor, TOGLColor::RGBA(clWhite));
-    EXPECT_EQ(again.fogHint, GL_FASTEST);
+    view_.Fog().SetEnabled(true);
+    EXPECT_TRUE(Render().fog);
+    second.ExpectIn(found_);
 }
 
 TEST_F(PaintStateTest, CameraChangedInTheCallbackShowsInTheNextRender) {

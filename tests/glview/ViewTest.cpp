@@ -13,22 +13,10 @@
 
 namespace {
 
-TEST(View, ConstructedValuesAndRequestedSurfaceFormat) {
+TEST(View, RequestsDoubleBufferedRgbaWithDepthAndTheFixedFunctionPipeline) {
     const TOGLView view;
     EXPECT_EQ(view.size(), QSize(400, 250));
     EXPECT_EQ(view.ColorAmbient().Color(), 0x333333u);
-    EXPECT_FALSE(view.Antialiasing());
-    EXPECT_EQ(view.BackgroundColor(), clBlack);
-    EXPECT_EQ(view.Camera(), nullptr);
-    EXPECT_EQ(view.CullFace(), cfNone);
-    EXPECT_TRUE(view.Dithering());
-    EXPECT_FALSE(view.Lighting());
-    EXPECT_EQ(view.PerspectiveCorrection(), quDontCare);
-    EXPECT_EQ(view.PolygonMode(), pmFill);
-    EXPECT_EQ(view.ShadeModel(), smSmooth);
-    EXPECT_FALSE(view.HasContext());
-    EXPECT_FALSE(view.OnPaint);
-
     const QSurfaceFormat format = view.format();
     EXPECT_EQ(format.swapBehavior(), QSurfaceFormat::DoubleBuffer);
     EXPECT_EQ(format.profile(), QSurfaceFormat::CompatibilityProfile);
