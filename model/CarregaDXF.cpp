@@ -17,6 +17,10 @@ struct FechaExtremos {
 } // namespace
 
 void CarregaDXF(const std::string& nome) {
+    CarregaDXF(nome, Entrada::TamanhoLeitura);
+}
+
+void CarregaDXF(const std::string& nome, std::size_t tamanhoLeitura) {
     Faces3D = {};
     Camadas = {};
     Linhas = {};
@@ -31,6 +35,6 @@ void CarregaDXF(const std::string& nome) {
     FechaExtremos fecha;
 
     ArquivoAberto arquivo(nome);
-    LeitorDXF leitor(arquivo.Descritor());
+    LeitorDXF leitor(arquivo.Descritor(), tamanhoLeitura);
     LeArquivoDXF(leitor);
 }

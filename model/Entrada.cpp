@@ -2,6 +2,7 @@
 
 #include "ErroDXF.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -9,8 +10,8 @@
 
 namespace {
 
-constexpr std::size_t TamanhoBloco = std::size_t{1} << 20;
-constexpr std::size_t Capacidade = TamanhoBloco + Entrada::MaxToken + 1;
+// Room for a full read behind a number token kept from the previous one.
+constexpr std::size_t Capacidade = Entrada::TamanhoLeitura + Entrada::MaxToken + 1;
 constexpr char CtrlZ = 26;
 
 bool Branco(char c) {
@@ -22,8 +23,10 @@ bool FimDeLinha(char c) {
 
 } // namespace
 
-Entrada::Entrada(int descritor)
-    : descritor_(descritor), buffer_(std::make_unique_for_overwrite<char[]>(Capacidade)) {}
+Entrada::Entrada(int descritor, std::size_t tamanhoLeitura)
+    : descritor_(descritor),
+      tamanhoLeitura_(std::clamp<std::size_t>(tamanhoLeitura, 1, TamanhoLeitura)),
+      buffer_(std::make_unique_for_overwrite<char[]>(Capacidade)) {}
 
 // Drops the bytes before `manterDesde`, moves the rest to the front and reads more behind
 // them. False when nothing more could be read.
@@ -36,7 +39,8 @@ bool Entrada::Preenche(std::size_t manterDesde) {
 
     ssize_t lidos;
     do {
-        lidos = ::read(descritor_, buffer_.get() + fim_, Capacidade - fim_);
+        lidos =
+            ::read(descritor_, buffer_.get() + fim_, std::min(Capacidade - fim_, tamanhoLeitura_));
     } while (lidos < 0 && errno == EINTR);
     if (lidos < 0) throw ErroDXF("I/O error " + std::to_string(errno));
     if (lidos == 0) {
@@ -79,8 +83,10 @@ std::optional<std::string_view> Entrada::Token() {
         while (pos_ < fim_ && !Branco(b[pos_]))
             ++pos_;
         if (pos_ - inicio > MaxToken) throw ErroDXF("Invalid numeric input");
-        if (pos_ < fim_ || !Preenche(inicio)) break;
+        if (pos_ < fim_) break;
+        bool mais = Preenche(inicio);
         inicio = 0; // the token's start moved to the front of the buffer
+        if (!mais) break;
     }
     return std::string_view(buffer_.get() + inicio, pos_ - inicio);
 }

@@ -14,7 +14,12 @@ class Entrada {
     // Longest number token accepted; a longer one is "Invalid numeric input".
     static constexpr std::size_t MaxToken = 4096;
 
-    explicit Entrada(int descritor); // does not take ownership of the descriptor
+    // Bytes asked of the system at each read.
+    static constexpr std::size_t TamanhoLeitura = std::size_t{1} << 20;
+
+    // Does not take ownership of the descriptor. Tests read in smaller pieces to put the
+    // piece boundaries everywhere.
+    explicit Entrada(int descritor, std::size_t tamanhoLeitura = TamanhoLeitura);
 
     // Skips every byte of value 32 or less, across line ends, and returns the run of bytes
     // above 32 that follows, or nothing at the end of the input. The view lasts until the
@@ -37,6 +42,7 @@ class Entrada {
     std::size_t ProcuraFimDeLinha(std::size_t desde) const;
 
     int descritor_;
+    std::size_t tamanhoLeitura_;
     std::unique_ptr<char[]> buffer_;
     std::size_t pos_ = 0, fim_ = 0;
     bool acabou_ = false;

@@ -15,7 +15,8 @@
 // coordinate, its code is kept back and the next LeInteiro returns it (one-group look-ahead).
 class LeitorDXF {
   public:
-    explicit LeitorDXF(int descritor) : entrada_(descritor) {}
+    explicit LeitorDXF(int descritor, std::size_t tamanhoLeitura = Entrada::TamanhoLeitura)
+        : entrada_(descritor, tamanhoLeitura) {}
 
     // A group: its code line, then its value line.
     void LePar(std::int32_t& codigo, std::string& valor);

@@ -3,9 +3,15 @@
 #include "Entidades.h"
 #include "LeitorDXF.h"
 
+#include <cstddef>
+#include <string>
+
 // The readers of the file's parts. Each record reader is entered just after the value line
 // that named its record, reads groups until a group code 0 and leaves that group's value
 // line unread; it appends its element to the given list only after all its groups were read.
+
+// CarregaDXF reading the file in pieces of at most `tamanhoLeitura` bytes.
+void CarregaDXF(const std::string& nome, std::size_t tamanhoLeitura);
 
 // The whole file: sections up to 0/"EOF", then the optional configuration block.
 void LeArquivoDXF(LeitorDXF& leitor);

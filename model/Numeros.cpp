@@ -23,8 +23,11 @@ bool Digito(char c) {
 // Drops a leading '+' (which from_chars does not take) and checks that a digit, or for a
 // real a '.', follows the sign: this keeps out "inf", "nan", hexadecimal forms and "+-1".
 std::string_view SemMais(std::string_view token, bool real) {
-    if (!token.empty() && token.front() == '+') token.remove_prefix(1);
-    std::size_t i = (!token.empty() && token.front() == '-') ? 1 : 0;
+    std::size_t i = 0;
+    if (!token.empty() && token.front() == '+')
+        token.remove_prefix(1);
+    else if (!token.empty() && token.front() == '-')
+        i = 1;
     if (i >= token.size() || !(Digito(token[i]) || (real && token[i] == '.'))) Invalido();
     return token;
 }

@@ -1,0 +1,194 @@
+// The dxfdump tool and the sample drawings.
+#include "Ajuda.h"
+#include "DumpJSON.h"
+#include "JsonMinimo.h"
+#include "Leitores.h"
+#include "UDXF.h"
+
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Amostra(const char* nome) {
+    return std::string(VISTREL_SAMPLES_DIR) + "/" + nome;
+}
+
+std::vector<std::string> Chaves(const Json& objeto) {
+    std::vector<std::string> chaves;
+    for (const auto& [nome, valor] : objeto.membros)
+        chaves.push_back(nome);
+    return chaves;
+}
+
+struct Saida {
+    int status;
+    std::string texto;
+};
+
+Saida Executa(const std::string& argumentos) {
+    std::string comando = std::string(DXFDUMP) + " " + argumentos + " 2>/dev/null";
+    FILE* tubo = ::popen(comando.c_str(), "r");
+    Saida s{};
+    char buf[4096];
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, tubo)) > 0;)
+        s.texto.append(buf, n);
+    s.status = WEXITSTATUS(::pclose(tubo));
+    return s;
+}
+
+TEST(Dump, KeysInOrderAndTheShapeOfEveryElement) {
+    ASSERT_EQ(CarregaArquivo(Amostra("todas_as_entidades.dxf")), std::nullopt);
+    Json j = Json::Le(ModeloEmJSON(std::nullopt, false));
+    using V = std::vector<std::string>;
+    EXPECT_EQ(Chaves(j), (V{"Erro", "Extremos", "Configuracao", "Camadas", "Faces3D", "Linhas",
+                            "Arcos", "Circulos", "PolyLines", "Blocos", "Inserts"}));
+    EXPECT_TRUE(j["Erro"].Nulo());
+    EXPECT_EQ(j["Extremos"].itens.size(), 6u);
+    EXPECT_EQ(Chaves(j["Configuracao"]),
+              (V{"XIni", "YIni", "ZIni", "VBaixa", "VMedia", "VAlta", "Altura", "Angulo"}));
+    EXPECT_EQ(j["Configuracao"]["XIni"].numero, 50);
+    EXPECT_EQ(Chaves(j["Camadas"][0]), (V{"Nome", "Cor"}));
+    EXPECT_EQ(Chaves(j["Faces3D"][0]), (V{"Camada", "Cor", "Pontos"}));
+    EXPECT_EQ(Chaves(j["Linhas"][0]), (V{"Camada", "Cor", "P1", "P2"}));
+    EXPECT_EQ(Chaves(j["Arcos"][0]), (V{"Camada", "Cor", "Centro", "Raio", "AngIni", "AngFim"}));
+    EXPECT_EQ(Chaves(j["Circulos"][0]), (V{"Camada", "Cor", "Centro", "Raio"}));
+    const Json& poly = j["PolyLines"][0];
+    EXPECT_EQ(Chaves(poly), (V{"Camada", "Cor", "Flags", "VerticesSeguem", "ContM", "ContN",
+                               "DensM", "DensN", "Elevacao", "Vertices", "Faces"}));
+    EXPECT_EQ(Chaves(poly["Vertices"][0]), (V{"Camada", "Cor", "Ponto"}));
+    EXPECT_EQ(Chaves(j["Blocos"][0]),
+              (V{"Nome", "Flags", "Camada", "Cor", "Base", "FacesBloco", "LinhasBloco",
+                 "ArcosBloco", "CirculosBloco", "PolyLinesBloco"}));
+    EXPECT_EQ(Chaves(j["Blocos"][0]["LinhasBloco"][0]), Chaves(j["Linhas"][0]));
+    EXPECT_EQ(Chaves(j["Inserts"][0]),
+              (V{"Camada", "Cor", "NomeBloco", "Ponto", "Extrusao", "EscalaX", "EscalaY", "EscalaZ",
+                 "Rotacao", "NumColunas", "NumLinhas", "EspColunas", "EspLinhas"}));
+    EXPECT_TRUE(j["Inserts"][0]["Extrusao"].Nulo());
+    EXPECT_TRUE(j["Linhas"][1]["Cor"].Nulo());
+    EXPECT_EQ(j["Linhas"][0]["P2"][0].numero, 100);
+
+    ASSERT_EQ(Carrega(SoEntidades("0\nPOLYLINE\n70\n64\n0\nVERTEX\n71\n1\n72\n-2\n0\nSEQEND\n")),
+              std::nullopt);
+    Json f = Json::Le(ModeloEmJSON(std::nullopt, false))["PolyLines"][0]["Faces"][0];
+    EXPECT_EQ(Chaves(f), (V{"Camada", "Cor", "V1", "V2", "V3", "V4"}));
+    EXPECT_EQ(f["V2"].numero, -2);
+}
+
+TEST(Dump, TextsAreAsciiAndRealsReadBackExactly) {
+    ASSERT_EQ(
+        CarregaBytes("0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\nLINE\r\n8\r\nA\"\\\x01\xE9\x7F~\r\n"
+                     "10\r\n0.1\r\n20\r\n-123456.789012345\r\n30\r\n1e-30\r\n0\r\nENDSEC\r\n"
+                     "0\r\nEOF\r\n"),
+        std::nullopt);
+    std::string json = ModeloEmJSON(std::string("Erro\n"), false);
+    for (unsigned char c : json)
+        ASSERT_TRUE(c == '\n' || (c >= 32 && c < 127)) << int(c);
+    EXPECT_NE(json.find(R"("Camada":"A\"\\\u0001\u00E9\u007F~")"), std::string::npos);
+    EXPECT_NE(json.find(R"("Erro":"Erro\u000A")"), std::string::npos);
+
+    Json j = Json::Le(json);
+    EXPECT_EQ(j["Linhas"][0]["Camada"].texto, "A\"\\\x01\xE9\x7F~");
+    const Json& p = j["Linhas"][0]["P1"];
+    const TPonto3D& lido = *Linhas[0].P1;
+    EXPECT_EQ(p[0].numero, lido.X.ComoDouble());
+    EXPECT_EQ(p[1].numero, lido.Y.ComoDouble());
+    EXPECT_EQ(p[2].numero, lido.Z.ComoDouble());
+    EXPECT_NE(json.find("[0.10000000000002274,"), std::string::npos); // 0.1 as a Real holds it
+}
+
+TEST(Dump, CountsGiveListLengthsAndEachBlocksLists) {
+    ASSERT_EQ(CarregaArquivo(Amostra("todas_as_entidades.dxf")), std::nullopt);
+    Json j = Json::Le(ModeloEmJSON(std::nullopt, true));
+    EXPECT_EQ(j["Camadas"].numero, 4);
+    EXPECT_EQ(j["Faces3D"].numero, 2);
+    EXPECT_EQ(j["Inserts"].numero, 2);
+    ASSERT_EQ(j["Blocos"].itens.size(), 1u);
+    const Json& b = j["Blocos"][0];
+    EXPECT_EQ(Chaves(b),
+              (std::vector<std::string>{"Nome", "FacesBloco", "LinhasBloco", "ArcosBloco",
+                                        "CirculosBloco", "PolyLinesBloco"}));
+    EXPECT_EQ(b["LinhasBloco"].numero, 2);
+    EXPECT_EQ(b["CirculosBloco"].numero, 1);
+}
+
+TEST(Dump, ExitStatusAndUsage) {
+    Saida ok = Executa("--counts " + Amostra("malha_poliface_cubo.dxf"));
+    EXPECT_EQ(ok.status, 0);
+    EXPECT_EQ(Json::Le(ok.texto)["PolyLines"].numero, 1);
+
+    ArquivoTemporario ruim(ComFimDeLinha(SoEntidades("0\nLINE\n10\n1\n20\n2\n30\n3\n0\nLINE\n10\n"
+                                                     "1,5\n")));
+    Saida falha = Executa(ruim.Nome());
+    EXPECT_EQ(falha.status, 1);
+    Json j = Json::Le(falha.texto);
+    EXPECT_EQ(j["Erro"].texto, "Invalid numeric input");
+    EXPECT_EQ(j["Linhas"].itens.size(), 1u); // the model as far as read
+    EXPECT_EQ(Executa("/nao/existe.dxf").status, 1);
+
+    EXPECT_EQ(Executa("").status, 2);
+    EXPECT_EQ(Executa("--bad " + ruim.Nome()).status, 2);
+    EXPECT_EQ(Executa(ruim.Nome() + " " + ruim.Nome()).status, 2);
+}
+
+// Every sample gives the same model whatever the size of the pieces the file is read in.
+TEST(Amostras, LoadAlikeInPiecesOfAnySize) {
+    for (const auto& entrada : fs::directory_iterator(VISTREL_SAMPLES_DIR)) {
+        if (entrada.path().extension() != ".dxf") continue;
+        SCOPED_TRACE(entrada.path().filename().string());
+        ASSERT_LT(fs::file_size(entrada.path()), 20'000u);
+        CarregaDXF(entrada.path().string());
+        std::string inteiro = ModeloEmJSON(std::nullopt, false);
+        for (std::size_t pedaco : {1, 2, 3, 7, 100}) {
+            CarregaDXF(entrada.path().string(), pedaco);
+            EXPECT_EQ(ModeloEmJSON(std::nullopt, false), inteiro) << pedaco;
+        }
+    }
+}
+
+// With the camera bars reset the camera stands over the middle of the extents, and the
+// probe line runs parallel to Z at 4, 3 from it: it must cross a face of the inserted plate,
+// below the camera.
+TEST(Amostras, ThePlateLiesUnderTheProbeLine) {
+    ASSERT_EQ(CarregaArquivo(Amostra("placa_cruzada_pela_sonda.dxf")), std::nullopt);
+    long double x = (XMin + XMax) / 2 + 4, y = (YMin + YMax) / 2 + 3;
+    long double camZ = ZMax + (ZMin + (ZMax - ZMin) / 2);
+    ASSERT_EQ(Inserts.Count(), 1);
+    const TInsert& ins = Inserts[0];
+    ASSERT_EQ(Blocos[0].Nome, ins.NomeBloco);
+    int cruzadas = 0;
+    for (const TFace3D& f : Blocos[0].FacesBloco) {
+        long double x0 = f.Pontos[0].X + ins.Ponto->X, x1 = f.Pontos[2].X + ins.Ponto->X;
+        long double y0 = f.Pontos[0].Y + ins.Ponto->Y, y1 = f.Pontos[2].Y + ins.Ponto->Y;
+        if (x > x0 && x < x1 && y > y0 && y < y1) {
+            ++cruzadas;
+            EXPECT_LT(f.Pontos[0].Z + ins.Ponto->Z, camZ);
+            EXPECT_GE(x1 - x0, 100); // large enough to see the marker on it
+        }
+    }
+    EXPECT_EQ(cruzadas, 1);
+}
+
+TEST(Amostras, TheInsertedBlockSample) {
+    ASSERT_EQ(CarregaArquivo(Amostra("bloco_inserido_varias_vezes.dxf")), std::nullopt);
+    ASSERT_GE(Inserts.Count(), 4);
+    bool transladado = false, escalado = false, eixoX = false;
+    for (const TInsert& i : Inserts) {
+        EXPECT_EQ(i.NomeBloco, "CASA");
+        transladado |= i.Ponto->X != 0 || i.Ponto->Y != 0;
+        escalado |= i.EscalaX != 1;
+        eixoX |= i.Extrusao && i.Extrusao->X == 1 && i.Rotacao != 0;
+    }
+    EXPECT_TRUE(transladado && escalado && eixoX);
+    ASSERT_EQ(CarregaArquivo(Amostra("malha_poliface_cubo.dxf")), std::nullopt);
+    EXPECT_EQ(PolyLines[0].Flags & 64, 64);
+    EXPECT_EQ(PolyLines[0].Vertices.Count(), 8);
+    EXPECT_EQ(PolyLines[0].Faces.Count(), 6);
+}
+
+} // namespace

@@ -1,0 +1,102 @@
+// Failures: their messages, the model kept, the file closed, and no hang at the end of input.
+#include "Ajuda.h"
+#include "Arquivo.h"
+#include "UDXF.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string Linha = "0\nLINE\n10\n1\n20\n2\n30\n3\n11\n4\n21\n5\n31\n6\n";
+const std::string Incompleto = "Unexpected end of file: the file is incomplete";
+
+int DescritoresAbertos() {
+    return static_cast<int>(std::distance(fs::directory_iterator("/proc/self/fd"), {}));
+}
+
+TEST(Abertura, MissingFileAndMissingFolder) {
+    ASSERT_EQ(Carrega(SoEntidades(Linha)), std::nullopt);
+    fs::path pasta = fs::temp_directory_path();
+    EXPECT_EQ(CarregaArquivo((pasta / "nao-existe.dxf").string()), "File not found");
+    EXPECT_EQ(Linhas.Count(), 0); // the lists were replaced before opening
+    EXPECT_EQ(static_cast<long double>(XMin), 50000);
+    EXPECT_EQ(static_cast<long double>(ZMax), -50000);
+    EXPECT_EQ(CarregaArquivo("nao-existe.dxf"), "File not found");
+    EXPECT_EQ(CarregaArquivo((pasta / "pasta-que-nao-existe" / "a.dxf").string()),
+              "Invalid filename");
+}
+
+TEST(Abertura, AFolderIsAnIoError) {
+    EXPECT_EQ(CarregaArquivo(fs::temp_directory_path().string()), "I/O error 21");
+}
+
+TEST(Abertura, TooManyOpenFiles) {
+    rlimit antes{};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &antes), 0);
+    ArquivoTemporario arquivo(ComFimDeLinha("0\nEOF\n"));
+    int livre = ::dup(0); // the lowest free descriptor: all below it are in use
+    ::close(livre);
+    rlimit limite = antes;
+    limite.rlim_cur = static_cast<rlim_t>(livre);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &limite), 0);
+    auto erro = CarregaArquivo(arquivo.Nome());
+    setrlimit(RLIMIT_NOFILE, &antes);
+    EXPECT_EQ(erro, "Too many open files");
+}
+
+TEST(Abertura, AccessDenied) {
+    EXPECT_EQ(MensagemDeAbertura(EACCES, "x.dxf"), "File access denied");
+    EXPECT_EQ(MensagemDeAbertura(ENOTDIR, "a/x.dxf"), "Invalid filename");
+    EXPECT_EQ(MensagemDeAbertura(ENAMETOOLONG, "x.dxf"), "I/O error 36");
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads any file";
+    ArquivoTemporario arquivo("0\r\nEOF\r\n");
+    fs::permissions(arquivo.Nome(), fs::perms::none);
+    EXPECT_EQ(CarregaArquivo(arquivo.Nome()), "File access denied");
+}
+
+TEST(Abertura, TheFileIsClosedAfterSuccessAndFailure) {
+    int antes = DescritoresAbertos();
+    ASSERT_EQ(Carrega(SoEntidades(Linha)), std::nullopt);
+    EXPECT_EQ(DescritoresAbertos(), antes);
+    ASSERT_EQ(Carrega(SoEntidades("0\nLINE\n10\nx\n")), "Invalid numeric input");
+    EXPECT_EQ(DescritoresAbertos(), antes);
+    ASSERT_EQ(Carrega(SoEntidades(Linha).substr(0, 40)), Incompleto);
+    EXPECT_EQ(DescritoresAbertos(), antes);
+}
+
+TEST(FimPrematuro, KeepsWhatWasReadWithoutTheElementBeingRead) {
+    std::string texto = SoEntidades(Linha + Linha);
+    texto = texto.substr(0, texto.rfind("0\nLINE") + 20); // inside the second LINE
+    EXPECT_EQ(Carrega(texto), Incompleto);
+    EXPECT_EQ(Linhas.Count(), 1);
+    EXPECT_EQ(static_cast<long double>(XMax), 4);
+
+    EXPECT_EQ(Carrega("0\nSECTION\n2\nHEADER\n9\n$ACADVER\n"), Incompleto);
+    EXPECT_EQ(Carrega(SoEntidades(Linha).substr(0, 20) + "\x1A" + SoEntidades(Linha)), Incompleto);
+    EXPECT_EQ(Carrega(""), Incompleto);
+}
+
+// Every prefix of a drawing ends the load, with success or a message, and never hangs.
+TEST(FimPrematuro, EveryPrefixOfASampleEnds) {
+    std::ifstream f(std::string(VISTREL_SAMPLES_DIR) + "/todas_as_entidades.dxf", std::ios::binary);
+    std::string texto((std::istreambuf_iterator<char>(f)), {});
+    ASSERT_GT(texto.size(), 1000u);
+    int sucessos = 0;
+    for (std::size_t n = 0; n <= texto.size(); ++n) {
+        auto erro = CarregaBytes(std::string_view(texto).substr(0, n));
+        if (!erro) {
+            ++sucessos;
+            continue;
+        }
+        ASSERT_TRUE(*erro == Incompleto || *erro == "Invalid numeric input") << n << ": " << *erro;
+    }
+    EXPECT_GT(sucessos, 0); // the whole file, and prefixes that end inside the CONFIG block
+}
+
+} // namespace
