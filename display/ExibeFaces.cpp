@@ -16,7 +16,6 @@ void DefineCorDaFace(const std::optional<TCor>& cor) {
 } // namespace
 
 void ExibeFaces3D(const TList<TFace3D>& faces) {
-    TPonto3D normal;
     for (const TFace3D& face : faces) {
         const int cantos = face.Pontos.Count();
         if (cantos < 3) continue;
@@ -24,10 +23,11 @@ void ExibeFaces3D(const TList<TFace3D>& faces) {
         const TPonto3D& p1 = face.Pontos[1];
         const TPonto3D& p2 = face.Pontos[2];
         DefineCorDaFace(face.Cor);
-        NormalDaFace(p0, p1, p2, normal);
+        const auto normal = VetorNormalDaFace(p0, p1, p2);
 
         glBegin(GL_TRIANGLES);
-        glNormal3f(-normal.X.ComoFloat(), -normal.Y.ComoFloat(), -normal.Z.ComoFloat());
+        glNormal3f(-static_cast<float>(normal[0]), -static_cast<float>(normal[1]),
+                   -static_cast<float>(normal[2]));
         EnviaVertice(p0);
         EnviaVertice(p1);
         EnviaVertice(p2);

@@ -1,5 +1,7 @@
 #include "UAux.h"
 
+#include "ValorReal.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -52,13 +54,19 @@ Real Comprimento(const TPonto3D& A) {
     return std::pow(s, 0.5L);
 }
 
+std::array<double, 3> VetorNormalDaFace(const TPonto3D& A, const TPonto3D& B, const TPonto3D& C) {
+    // U = A - B and V = A - C, each coordinate held as its Real value.
+    const long double ux = ValorReal(A.X - B.X), uy = ValorReal(A.Y - B.Y),
+                      uz = ValorReal(A.Z - B.Z);
+    const long double vx = ValorReal(A.X - C.X), vy = ValorReal(A.Y - C.Y),
+                      vz = ValorReal(A.Z - C.Z);
+    return {ValorReal(uz * vy - uy * vz), ValorReal(ux * vz - uz * vx),
+            ValorReal(uy * vx - ux * vy)};
+}
+
 void NormalDaFace(const TPonto3D& A, const TPonto3D& B, const TPonto3D& C, TPonto3D& N) {
-    TPonto3D U, V;
-    Diferenca(A, B, U);
-    Diferenca(A, C, V);
-    N.X = U.Z * V.Y - U.Y * V.Z;
-    N.Y = U.X * V.Z - U.Z * V.X;
-    N.Z = U.Y * V.X - U.X * V.Y;
+    const auto n = VetorNormalDaFace(A, B, C);
+    DefinePonto(N, n[0], n[1], n[2]);
 }
 
 void IntersecaoRetaPlano(const TPonto3D& P1, const TPonto3D& P2, const TPonto3D& Q0,

@@ -28,6 +28,10 @@ Real Comprimento(const TPonto3D& A);
 // viewer N points away from the viewer. Collinear corners give the zero vector.
 void NormalDaFace(const TPonto3D& A, const TPonto3D& B, const TPonto3D& C, TPonto3D& N);
 
+// The same vector as NormalDaFace, as the three values it would store, without building a
+// point: what the face drawing sends to OpenGL.
+std::array<double, 3> VetorNormalDaFace(const TPonto3D& A, const TPonto3D& B, const TPonto3D& C);
+
 // R := where the unbounded line through P1 and P2 meets the plane through Q0, Q1, Q2.
 // The caller must refuse a line parallel to the plane (ProdutoEscalar of P2 - P1 and the
 // plane's normal equal to 0); should one get through, or should the crossing lie beyond the
