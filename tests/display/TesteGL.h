@@ -25,6 +25,12 @@ class TesteGL : public ::testing::Test {
     }
 };
 
+inline GLint ProfundidadeDaPilha() {
+    GLint profundidade = 0;
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &profundidade);
+    return profundidade;
+}
+
 inline TPonto3D P(Real x, Real y, Real z) {
     return TPonto3D{x, y, z};
 }

@@ -27,12 +27,6 @@ TInsert Insercao(const std::string& bloco, std::optional<TPonto3D> ponto = P(0, 
     return insercao;
 }
 
-GLint ProfundidadeDaPilha() {
-    GLint profundidade = 0;
-    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &profundidade);
-    return profundidade;
-}
-
 TEST_F(Insercoes, ProcuraBlocoPeloNomeExato) {
     EXPECT_EQ(ProcuraBloco("A"), nullptr);
     auto primeiro = Bloco("Porta");

@@ -51,12 +51,6 @@ class Selecao : public TesteGL {
         EXPECT_EQ(i, captura.size()) << "more markers than expected";
     }
 
-    static GLint ProfundidadeDaPilha() {
-        GLint profundidade = 0;
-        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &profundidade);
-        return profundidade;
-    }
-
     // A block named `nome` holding the given faces.
     static void AcrescentaBloco(const std::string& nome, std::initializer_list<TFace3D> faces) {
         TBloco bloco;
