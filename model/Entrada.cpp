@@ -1,8 +1,10 @@
 #include "Entrada.h"
 
 #include "ErroDXF.h"
+#include "Varredura.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -20,6 +22,8 @@ bool Branco(char c) {
 bool FimDeLinha(char c) {
     return c == '\r' || c == '\n';
 }
+
+constexpr std::size_t Janela = 16; // bytes classified at once
 
 } // namespace
 
@@ -58,6 +62,8 @@ bool Entrada::Preenche(std::size_t manterDesde) {
 
 std::size_t Entrada::ProcuraFimDeLinha(std::size_t desde) const {
     const char* b = buffer_.get();
+    for (; desde + Janela <= fim_; desde += Janela)
+        if (unsigned m = MascaraFimDeLinha(b + desde)) return desde + std::countr_zero(m);
     while (desde < fim_ && !FimDeLinha(b[desde]))
         ++desde;
     return desde;
@@ -70,8 +76,8 @@ void Entrada::ConsomeFimDeLinha() {
 }
 
 std::optional<std::string_view> Entrada::Token() {
+    const char* b = buffer_.get();
     for (;;) {
-        const char* b = buffer_.get();
         while (pos_ < fim_ && Branco(b[pos_]))
             ++pos_;
         if (pos_ < fim_) break;
@@ -79,7 +85,6 @@ std::optional<std::string_view> Entrada::Token() {
     }
     std::size_t inicio = pos_;
     for (;;) {
-        const char* b = buffer_.get();
         while (pos_ < fim_ && !Branco(b[pos_]))
             ++pos_;
         if (pos_ - inicio > MaxToken) throw ErroDXF("Invalid numeric input");
@@ -88,7 +93,44 @@ std::optional<std::string_view> Entrada::Token() {
         inicio = 0; // the token's start moved to the front of the buffer
         if (!mais) break;
     }
-    return std::string_view(buffer_.get() + inicio, pos_ - inicio);
+    return std::string_view(b + inicio, pos_ - inicio);
+}
+
+std::optional<std::string_view> Entrada::TokenDaLinha() {
+    const char* b = buffer_.get();
+    // Usually blanks, the token and its line end all lie in the next 16 bytes.
+    if (pos_ + Janela <= fim_) {
+        unsigned brancos = MascaraBrancos(b + pos_);
+        unsigned inicio = std::countr_one(brancos);
+        unsigned fim = std::countr_zero(brancos & (~0u << inicio));
+        if (fim + 1 < Janela) { // the token and the byte after its end are in the window
+            std::string_view token(b + pos_ + inicio, fim - inicio);
+            std::size_t depois = pos_ + fim;
+            if (b[depois] == '\n') {
+                pos_ = depois + 1;
+                return token;
+            }
+            if (b[depois] == '\r') {
+                pos_ = depois + (b[depois + 1] == '\n' ? 2 : 1);
+                return token;
+            }
+        }
+    }
+
+    auto token = Token();
+    if (!token) return token;
+    if (pos_ + 1 < fim_ && b[pos_] == '\r') {
+        pos_ += b[pos_ + 1] == '\n' ? 2 : 1;
+        return token;
+    }
+    if (pos_ < fim_ && b[pos_] == '\n') {
+        ++pos_;
+        return token;
+    }
+    // Skipping the rest may read on and move the buffer: keep the token apart.
+    copia_.assign(*token);
+    PulaLinha();
+    return copia_;
 }
 
 void Entrada::Linha(std::string& destino) {

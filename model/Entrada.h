@@ -26,6 +26,9 @@ class Entrada {
     // next call. The rest of the token's line is left unread.
     std::optional<std::string_view> Token();
 
+    // The same token with the rest of its line skipped. The view lasts until the next call.
+    std::optional<std::string_view> TokenDaLinha();
+
     // Puts the rest of the current line, without its line end, into `destino` and skips the
     // line end. Empty at the end of the input.
     void Linha(std::string& destino);
@@ -46,4 +49,5 @@ class Entrada {
     std::unique_ptr<char[]> buffer_;
     std::size_t pos_ = 0, fim_ = 0;
     bool acabou_ = false;
+    std::string copia_; // a token whose line runs on past the buffer
 };

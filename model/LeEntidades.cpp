@@ -41,6 +41,7 @@ void LeEntidades(LeitorDXF& leitor) {
 
 void LeFace3D(LeitorDXF& leitor, TList<TFace3D>& lista) {
     TFace3D face;
+    face.Pontos.Reserva(4); // the usual four corners, in one allocation
     LeGrupos(leitor, [&](std::int32_t c) {
         if (c >= 10 && c <= 13) {
             face.Pontos.Add(leitor.LePonto(c));
@@ -164,6 +165,8 @@ void LePolyLine(LeitorDXF& leitor, TList<TPolyLine>& lista) {
         leitor.LeTexto(nome);
     }
     if (nome == "SEQEND") leitor.PulaRegistro();
+    poly.Vertices.Ajusta();
+    poly.Faces.Ajusta();
     lista.Add(std::move(poly));
 }
 

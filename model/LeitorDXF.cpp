@@ -13,10 +13,10 @@ void AlargaExtremos(Real v, Real& minimo, Real& maximo) {
 
 } // namespace
 
-// The next number token. The input ending where a number is due means the file was cut
-// short: every reading loop stops here.
+// The next number token, its line read. The input ending where a number is due means the file was
+// cut short: every reading loop stops here.
 std::string_view LeitorDXF::Numero() {
-    auto token = entrada_.Token();
+    auto token = entrada_.TokenDaLinha();
     if (!token) throw ErroDXF("Unexpected end of file: the file is incomplete");
     return *token;
 }
@@ -28,12 +28,10 @@ void LeitorDXF::LeInteiro(std::int32_t& valor) {
         return;
     }
     valor = ConverteInteiro(Numero());
-    entrada_.PulaLinha();
 }
 
 void LeitorDXF::LeReal(Real& valor) {
     valor = ConverteReal(Numero());
-    entrada_.PulaLinha();
 }
 
 void LeitorDXF::LeTexto(std::string& valor) {

@@ -46,10 +46,17 @@ long double LeEstendido(std::string_view token) {
 
 std::int32_t ConverteInteiro(std::string_view token) {
     token = SemMais(token, false);
-    std::int32_t v = 0;
-    auto [fim, erro] = std::from_chars(token.data(), token.data() + token.size(), v);
-    if (erro != std::errc{} || fim != token.data() + token.size()) Invalido();
-    return v;
+    bool negativo = token.front() == '-';
+    if (negativo) token.remove_prefix(1);
+    constexpr std::int64_t limite = std::int64_t{1} << 31;
+    std::int64_t v = 0;
+    for (char c : token) {
+        if (!Digito(c)) Invalido();
+        v = v * 10 + (c - '0');
+        if (v > limite) Invalido();
+    }
+    if (!negativo && v == limite) Invalido();
+    return static_cast<std::int32_t>(negativo ? -v : v);
 }
 
 Real ConverteReal(std::string_view token) {

@@ -64,5 +64,8 @@ double Real::Arredonda(double v) {
         bits += baixos + 1; // a carry into the exponent field is the right next binade
     double r;
     std::memcpy(&r, &bits, 8);
+    // Binades 2^-128 to 2^126 hold only values inside the range: no check needed.
+    std::uint64_t expoente = (bits >> 52) & 0x7FF;
+    if (expoente >= 1023 - 128 && expoente <= 1023 + 126) return r;
     return Limita(r);
 }
