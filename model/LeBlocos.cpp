@@ -37,17 +37,9 @@ void LeBloco(LeitorDXF& leitor) {
     std::string nome;
     leitor.LeTexto(nome);
     while (nome != "ENDBLK") {
-        if (nome == "LINE")
-            LeLinha(leitor, bloco.LinhasBloco);
-        else if (nome == "3DFACE")
-            LeFace3D(leitor, bloco.FacesBloco);
-        else if (nome == "ARC")
-            LeArco(leitor, bloco.ArcosBloco);
-        else if (nome == "CIRCLE")
-            LeCirculo(leitor, bloco.CirculosBloco);
-        else if (nome == "POLYLINE")
-            LePolyLine(leitor, bloco.PolyLinesBloco);
-        else
+        if (!LeElemento(leitor, nome,
+                        {bloco.FacesBloco, bloco.LinhasBloco, bloco.ArcosBloco, bloco.CirculosBloco,
+                         bloco.PolyLinesBloco}))
             leitor.PulaRegistro(); // nested insertions too
         leitor.LeTexto(nome);
     }

@@ -16,6 +16,22 @@ bool LeGrupoComum(LeitorDXF& leitor, TEntidade& entidade, std::int32_t codigo) {
     return true;
 }
 
+bool LeElemento(LeitorDXF& leitor, const std::string& nome, ListasDeElementos listas) {
+    if (nome == "3DFACE")
+        LeFace3D(leitor, listas.faces);
+    else if (nome == "LINE")
+        LeLinha(leitor, listas.linhas);
+    else if (nome == "ARC")
+        LeArco(leitor, listas.arcos);
+    else if (nome == "CIRCLE")
+        LeCirculo(leitor, listas.circulos);
+    else if (nome == "POLYLINE")
+        LePolyLine(leitor, listas.polylines);
+    else
+        return false;
+    return true;
+}
+
 void LeEntidades(LeitorDXF& leitor) {
     std::int32_t codigo;
     std::string nome;
@@ -23,17 +39,7 @@ void LeEntidades(LeitorDXF& leitor) {
     while (nome != "ENDSEC") {
         if (nome == "INSERT")
             LeInsert(leitor, Inserts);
-        else if (nome == "3DFACE")
-            LeFace3D(leitor, Faces3D);
-        else if (nome == "LINE")
-            LeLinha(leitor, Linhas);
-        else if (nome == "ARC")
-            LeArco(leitor, Arcos);
-        else if (nome == "CIRCLE")
-            LeCirculo(leitor, Circulos);
-        else if (nome == "POLYLINE")
-            LePolyLine(leitor, PolyLines);
-        else
+        else if (!LeElemento(leitor, nome, {Faces3D, Linhas, Arcos, Circulos, PolyLines}))
             leitor.PulaRegistro();
         leitor.LeTexto(nome);
     }

@@ -303,35 +303,26 @@ std::string ModeloEmJSON(const std::optional<std::string>& erro, bool soContagen
     j.NovaLinha();
     Configuracoes(j);
     j.NovaLinha();
-    if (soContagens) {
-        Contagem(j, "Camadas", Camadas.Count());
-        Contagem(j, "Faces3D", Faces3D.Count());
-        Contagem(j, "Linhas", Linhas.Count());
-        Contagem(j, "Arcos", Arcos.Count());
-        Contagem(j, "Circulos", Circulos.Count());
-        Contagem(j, "PolyLines", PolyLines.Count());
+    // Each list whole, or only its length.
+    auto lista = [&](const char* nome, const auto& itens) {
+        if (soContagens)
+            Contagem(j, nome, itens.Count());
+        else
+            ListaGlobal(j, nome, itens);
         j.NovaLinha();
+    };
+    lista("Camadas", Camadas);
+    lista("Faces3D", Faces3D);
+    lista("Linhas", Linhas);
+    lista("Arcos", Arcos);
+    lista("Circulos", Circulos);
+    lista("PolyLines", PolyLines);
+    if (soContagens)
         BlocosContados(j);
-        j.NovaLinha();
-        Contagem(j, "Inserts", Inserts.Count());
-    } else {
-        ListaGlobal(j, "Camadas", Camadas);
-        j.NovaLinha();
-        ListaGlobal(j, "Faces3D", Faces3D);
-        j.NovaLinha();
-        ListaGlobal(j, "Linhas", Linhas);
-        j.NovaLinha();
-        ListaGlobal(j, "Arcos", Arcos);
-        j.NovaLinha();
-        ListaGlobal(j, "Circulos", Circulos);
-        j.NovaLinha();
-        ListaGlobal(j, "PolyLines", PolyLines);
-        j.NovaLinha();
+    else
         ListaGlobal(j, "Blocos", Blocos);
-        j.NovaLinha();
-        ListaGlobal(j, "Inserts", Inserts);
-    }
     j.NovaLinha();
+    lista("Inserts", Inserts);
     j.Fecha('}');
     return j.texto + '\n';
 }
