@@ -95,11 +95,31 @@ void Cor(EscritorJSON& j, const std::optional<TCor>& c) {
     j.Fecha(']');
 }
 
+// One member: its key, then its value.
+void Membro(EscritorJSON& j, const char* nome, const Real& v) {
+    j.Chave(nome);
+    j.Numero(v);
+}
+void Membro(EscritorJSON& j, const char* nome, std::int64_t v) {
+    j.Chave(nome);
+    j.Inteiro(v);
+}
+void Membro(EscritorJSON& j, const char* nome, const std::string& v) {
+    j.Chave(nome);
+    j.Texto(v);
+}
+void Membro(EscritorJSON& j, const char* nome, const std::optional<TPonto3D>& v) {
+    j.Chave(nome);
+    Ponto(j, v);
+}
+void Membro(EscritorJSON& j, const char* nome, const std::optional<TCor>& v) {
+    j.Chave(nome);
+    Cor(j, v);
+}
+
 void Comum(EscritorJSON& j, const TEntidade& e) {
-    j.Chave("Camada");
-    j.Texto(e.Camada);
-    j.Chave("Cor");
-    Cor(j, e.Cor);
+    Membro(j, "Camada", e.Camada);
+    Membro(j, "Cor", e.Cor);
 }
 
 void Escreve(EscritorJSON& j, const TFace3D& f) {
@@ -113,74 +133,57 @@ void Escreve(EscritorJSON& j, const TFace3D& f) {
 
 void Escreve(EscritorJSON& j, const TLinha& l) {
     Comum(j, l);
-    j.Chave("P1");
-    Ponto(j, l.P1);
-    j.Chave("P2");
-    Ponto(j, l.P2);
+    Membro(j, "P1", l.P1);
+    Membro(j, "P2", l.P2);
 }
 
 void Escreve(EscritorJSON& j, const TArco& a) {
     Comum(j, a);
-    j.Chave("Centro");
-    Ponto(j, a.Centro);
-    j.Chave("Raio");
-    j.Numero(a.Raio);
-    j.Chave("AngIni");
-    j.Numero(a.AngIni);
-    j.Chave("AngFim");
-    j.Numero(a.AngFim);
+    Membro(j, "Centro", a.Centro);
+    Membro(j, "Raio", a.Raio);
+    Membro(j, "AngIni", a.AngIni);
+    Membro(j, "AngFim", a.AngFim);
 }
 
 void Escreve(EscritorJSON& j, const TCirculo& c) {
     Comum(j, c);
-    j.Chave("Centro");
-    Ponto(j, c.Centro);
-    j.Chave("Raio");
-    j.Numero(c.Raio);
+    Membro(j, "Centro", c.Centro);
+    Membro(j, "Raio", c.Raio);
 }
 
 void Escreve(EscritorJSON& j, const TVertice& v) {
     Comum(j, v);
-    j.Chave("Ponto");
-    Ponto(j, v.Ponto);
+    Membro(j, "Ponto", v.Ponto);
 }
 
 void Escreve(EscritorJSON& j, const TFace& f) {
     Comum(j, f);
-    const std::pair<const char*, std::int32_t> indices[] = {
-        {"V1", f.V1}, {"V2", f.V2}, {"V3", f.V3}, {"V4", f.V4}};
-    for (auto [nome, v] : indices) {
-        j.Chave(nome);
-        j.Inteiro(v);
-    }
+    Membro(j, "V1", f.V1);
+    Membro(j, "V2", f.V2);
+    Membro(j, "V3", f.V3);
+    Membro(j, "V4", f.V4);
 }
 
 template <class T> void Lista(EscritorJSON& j, const char* nome, const TList<T>& lista);
 
 void Escreve(EscritorJSON& j, const TPolyLine& p) {
     Comum(j, p);
-    const std::pair<const char*, std::int32_t> inteiros[] = {
-        {"Flags", p.Flags}, {"VerticesSeguem", p.VerticesSeguem},
-        {"ContM", p.ContM}, {"ContN", p.ContN},
-        {"DensM", p.DensM}, {"DensN", p.DensN}};
-    for (auto [nome, v] : inteiros) {
-        j.Chave(nome);
-        j.Inteiro(v);
-    }
-    j.Chave("Elevacao");
-    j.Numero(p.Elevacao);
+    Membro(j, "Flags", p.Flags);
+    Membro(j, "VerticesSeguem", p.VerticesSeguem);
+    Membro(j, "ContM", p.ContM);
+    Membro(j, "ContN", p.ContN);
+    Membro(j, "DensM", p.DensM);
+    Membro(j, "DensN", p.DensN);
+    Membro(j, "Elevacao", p.Elevacao);
     Lista(j, "Vertices", p.Vertices);
     Lista(j, "Faces", p.Faces);
 }
 
 void Escreve(EscritorJSON& j, const TBloco& b) {
-    j.Chave("Nome");
-    j.Texto(b.Nome);
-    j.Chave("Flags");
-    j.Inteiro(b.Flags);
+    Membro(j, "Nome", b.Nome);
+    Membro(j, "Flags", b.Flags);
     Comum(j, b);
-    j.Chave("Base");
-    Ponto(j, b.Base);
+    Membro(j, "Base", b.Base);
     Lista(j, "FacesBloco", b.FacesBloco);
     Lista(j, "LinhasBloco", b.LinhasBloco);
     Lista(j, "ArcosBloco", b.ArcosBloco);
@@ -190,35 +193,22 @@ void Escreve(EscritorJSON& j, const TBloco& b) {
 
 void Escreve(EscritorJSON& j, const TInsert& i) {
     Comum(j, i);
-    j.Chave("NomeBloco");
-    j.Texto(i.NomeBloco);
-    j.Chave("Ponto");
-    Ponto(j, i.Ponto);
-    j.Chave("Extrusao");
-    Ponto(j, i.Extrusao);
-    const std::pair<const char*, const Real*> reais[] = {{"EscalaX", &i.EscalaX},
-                                                         {"EscalaY", &i.EscalaY},
-                                                         {"EscalaZ", &i.EscalaZ},
-                                                         {"Rotacao", &i.Rotacao}};
-    for (auto [nome, v] : reais) {
-        j.Chave(nome);
-        j.Numero(*v);
-    }
-    const std::pair<const char*, std::int32_t> inteiros[] = {{"NumColunas", i.NumColunas},
-                                                             {"NumLinhas", i.NumLinhas},
-                                                             {"EspColunas", i.EspColunas},
-                                                             {"EspLinhas", i.EspLinhas}};
-    for (auto [nome, v] : inteiros) {
-        j.Chave(nome);
-        j.Inteiro(v);
-    }
+    Membro(j, "NomeBloco", i.NomeBloco);
+    Membro(j, "Ponto", i.Ponto);
+    Membro(j, "Extrusao", i.Extrusao);
+    Membro(j, "EscalaX", i.EscalaX);
+    Membro(j, "EscalaY", i.EscalaY);
+    Membro(j, "EscalaZ", i.EscalaZ);
+    Membro(j, "Rotacao", i.Rotacao);
+    Membro(j, "NumColunas", i.NumColunas);
+    Membro(j, "NumLinhas", i.NumLinhas);
+    Membro(j, "EspColunas", i.EspColunas);
+    Membro(j, "EspLinhas", i.EspLinhas);
 }
 
 void Escreve(EscritorJSON& j, const TCamada& c) {
-    j.Chave("Nome");
-    j.Texto(c.Nome);
-    j.Chave("Cor");
-    Cor(j, c.Cor);
+    Membro(j, "Nome", c.Nome);
+    Membro(j, "Cor", c.Cor);
 }
 
 template <class T> void Lista(EscritorJSON& j, const char* nome, const TList<T>& lista) {
@@ -245,24 +235,18 @@ template <class T> void ListaGlobal(EscritorJSON& j, const char* nome, const TLi
     j.Fecha(']');
 }
 
-void Contagem(EscritorJSON& j, const char* nome, int n) {
-    j.Chave(nome);
-    j.Inteiro(n);
-}
-
 void BlocosContados(EscritorJSON& j) {
     j.Chave("Blocos");
     j.Abre('[');
     for (const auto& b : Blocos) {
         j.NovaLinha();
         j.Abre('{');
-        j.Chave("Nome");
-        j.Texto(b.Nome);
-        Contagem(j, "FacesBloco", b.FacesBloco.Count());
-        Contagem(j, "LinhasBloco", b.LinhasBloco.Count());
-        Contagem(j, "ArcosBloco", b.ArcosBloco.Count());
-        Contagem(j, "CirculosBloco", b.CirculosBloco.Count());
-        Contagem(j, "PolyLinesBloco", b.PolyLinesBloco.Count());
+        Membro(j, "Nome", b.Nome);
+        Membro(j, "FacesBloco", b.FacesBloco.Count());
+        Membro(j, "LinhasBloco", b.LinhasBloco.Count());
+        Membro(j, "ArcosBloco", b.ArcosBloco.Count());
+        Membro(j, "CirculosBloco", b.CirculosBloco.Count());
+        Membro(j, "PolyLinesBloco", b.PolyLinesBloco.Count());
         j.Fecha('}');
     }
     j.Fecha(']');
@@ -271,16 +255,14 @@ void BlocosContados(EscritorJSON& j) {
 void Configuracoes(EscritorJSON& j) {
     j.Chave("Configuracao");
     j.Abre('{');
-    const std::pair<const char*, const Real*> reais[] = {
-        {"XIni", &Configuracao.XIni},     {"YIni", &Configuracao.YIni},
-        {"ZIni", &Configuracao.ZIni},     {"VBaixa", &Configuracao.VBaixa},
-        {"VMedia", &Configuracao.VMedia}, {"VAlta", &Configuracao.VAlta}};
-    for (auto [nome, v] : reais) {
-        j.Chave(nome);
-        j.Numero(*v);
-    }
-    Contagem(j, "Altura", Configuracao.Altura);
-    Contagem(j, "Angulo", Configuracao.Angulo);
+    Membro(j, "XIni", Configuracao.XIni);
+    Membro(j, "YIni", Configuracao.YIni);
+    Membro(j, "ZIni", Configuracao.ZIni);
+    Membro(j, "VBaixa", Configuracao.VBaixa);
+    Membro(j, "VMedia", Configuracao.VMedia);
+    Membro(j, "VAlta", Configuracao.VAlta);
+    Membro(j, "Altura", Configuracao.Altura);
+    Membro(j, "Angulo", Configuracao.Angulo);
     j.Fecha('}');
 }
 
@@ -306,7 +288,7 @@ std::string ModeloEmJSON(const std::optional<std::string>& erro, bool soContagen
     // Each list whole, or only its length.
     auto lista = [&](const char* nome, const auto& itens) {
         if (soContagens)
-            Contagem(j, nome, itens.Count());
+            Membro(j, nome, itens.Count());
         else
             ListaGlobal(j, nome, itens);
         j.NovaLinha();
