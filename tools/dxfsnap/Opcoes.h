@@ -1,0 +1,35 @@
+#pragma once
+
+// The command line of dxfsnap.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct TOpcoesSnap {
+    std::string entrada, saida;
+    int largura = 521, altura = 297; // the view's size in the window
+    int zoom = 100;                  // field of view, in degrees
+    std::array<int, 3> rotacao{0, 0, 0};
+    std::array<int, 3> camera{500, 500, 500};
+    bool janela = false; // the whole window instead of the view alone
+};
+
+inline constexpr const char* UsoSnap =
+    "usage: dxfsnap FILE.dxf OUT.png [--size WxH] [--zoom N] [--rot X,Y,Z] [--cam X,Y,Z] "
+    "[--window]\n"
+    "  --size  the view's size in pixels (default 521x297, at most 4096x4096)\n"
+    "  --zoom  field of view in degrees, 10 to 175 (default 100)\n"
+    "  --rot   turn of the drawing about X, Y, Z in degrees, 0 to 360 (default 0,0,0)\n"
+    "  --cam   camera place within the drawing's extents, 0 to 1000 (default 500,500,500)\n"
+    "  --window  the picture of the whole window, with the view at its normal size\n"
+    "Needs a display; without one run it as: xvfb-run -a dxfsnap ...\n";
+
+// The options, or the reason they are wrong.
+struct TLeituraOpcoes {
+    std::optional<TOpcoesSnap> opcoes;
+    std::string erro;
+};
+
+TLeituraOpcoes LeOpcoesSnap(const std::vector<std::string>& argumentos);

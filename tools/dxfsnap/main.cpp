@@ -1,0 +1,84 @@
+// dxfsnap: writes the picture the viewer's window shows for a DXF file, rendered by the
+// window's own view and paint cycle. Exit status: 0 done, 1 the file does not load or
+// cannot be drawn, 2 wrong usage, 3 no picture could be made (no display, no OpenGL, the
+// PNG cannot be written).
+
+#include "Aplicacao.h"
+#include "Instantaneo.h"
+#include "LeDXF.h"
+#include "Opcoes.h"
+
+#include <QImage>
+#include <QPixmap>
+
+#include <cstdlib>
+#include <iostream>
+
+namespace {
+
+bool TemTela() {
+    for (const char* variavel : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (const char* valor = std::getenv(variavel); valor != nullptr && *valor != '\0')
+            return true;
+    return false;
+}
+
+void PosicionaBarras(TForm1& janela, const TOpcoesSnap& opcoes) {
+    janela.AngVis->setValue(opcoes.zoom);
+    janela.RotX->setValue(opcoes.rotacao[0]);
+    janela.RotY->setValue(opcoes.rotacao[1]);
+    janela.RotZ->setValue(opcoes.rotacao[2]);
+    janela.CamX->setValue(opcoes.camera[0]);
+    janela.CamY->setValue(opcoes.camera[1]);
+    janela.CamZ->setValue(opcoes.camera[2]);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const TLeituraOpcoes leitura = LeOpcoesSnap({argv + 1, argv + argc});
+    if (!leitura.opcoes) {
+        std::cerr << "dxfsnap: " << leitura.erro << "\n" << UsoSnap;
+        return 2;
+    }
+    const TOpcoesSnap& opcoes = *leitura.opcoes;
+    if (!TemTela()) {
+        std::cerr << "dxfsnap: no display; run it as: xvfb-run -a dxfsnap ...\n";
+        return 3;
+    }
+
+    int argcQt = 1; // the options are dxfsnap's, not Qt's
+    TAplicacao aplicacao(argcQt, argv);
+    std::string falhaNoDesenho;
+    TAplicacao::MostraMensagem = [&](const QString& mensagem) {
+        falhaNoDesenho = mensagem.toStdString();
+    };
+
+    TForm1 janela;
+    try {
+        janela.LeArquivo(QString::fromLocal8Bit(opcoes.entrada.c_str()));
+    } catch (const std::exception& erro) {
+        std::cerr << "dxfsnap: " << opcoes.entrada << ": " << erro.what() << "\n";
+        return 1;
+    }
+    PosicionaBarras(janela, opcoes);
+    if (!opcoes.janela) janela.View3D->resize(opcoes.largura, opcoes.altura);
+    janela.show();
+
+    QImage imagem = ImagemDaVista(janela);
+    if (opcoes.janela) imagem = janela.grab().toImage();
+    TAplicacao::processEvents(); // a paint that failed reports from the event loop
+    if (!falhaNoDesenho.empty()) {
+        std::cerr << "dxfsnap: " << opcoes.entrada << ": " << falhaNoDesenho << "\n";
+        return 1;
+    }
+    if (!janela.View3D->HasContext() || imagem.isNull()) {
+        std::cerr << "dxfsnap: no OpenGL context: " << janela.View3D->ContextError() << "\n";
+        return 3;
+    }
+    if (!imagem.save(QString::fromLocal8Bit(opcoes.saida.c_str()), "PNG")) {
+        std::cerr << "dxfsnap: cannot write " << opcoes.saida << "\n";
+        return 3;
+    }
+    return 0;
+}
