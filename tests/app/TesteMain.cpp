@@ -1,0 +1,97 @@
+// Runs the window tests inside the program's own application object, with its error handler;
+// the messages it would show are collected instead. Listing the tests needs no display.
+
+#include "Aplicacao.h"
+#include "TesteApp.h"
+
+#include <QFile>
+#include <QTest>
+
+std::vector<QString>& MensagensMostradas() {
+    static std::vector<QString> mensagens;
+    return mensagens;
+}
+
+QString Amostra(const char* nome) {
+    return QStringLiteral(VISTREL_SAMPLES_DIR "/") + QString::fromUtf8(nome);
+}
+
+namespace {
+
+std::string Grupo(int codigo, const std::string& valor) {
+    return std::to_string(codigo) + "\r\n" + valor + "\r\n";
+}
+
+std::string Numero(double v) {
+    char texto[64];
+    std::snprintf(texto, sizeof texto, "%.17g", v);
+    return texto;
+}
+
+std::string Ponto(int base, const std::array<double, 3>& p) {
+    return Grupo(base, Numero(p[0])) + Grupo(base + 10, Numero(p[1])) +
+           Grupo(base + 20, Numero(p[2]));
+}
+
+std::string Secao(const std::string& nome, const std::string& corpo) {
+    return Grupo(0, "SECTION") + Grupo(2, nome) + corpo + Grupo(0, "ENDSEC");
+}
+
+} // namespace
+
+std::string Face3D(int cor, std::initializer_list<std::array<double, 3>> cantos) {
+    std::string texto = Grupo(0, "3DFACE") + Grupo(8, "0") + Grupo(62, std::to_string(cor));
+    int base = 10;
+    for (const auto& canto : cantos)
+        texto += Ponto(base++, canto);
+    return texto;
+}
+
+std::string Linha(std::array<double, 3> p1, std::array<double, 3> p2) {
+    return Grupo(0, "LINE") + Grupo(8, "0") + Ponto(10, p1) + Ponto(11, p2);
+}
+
+std::string Bloco(const std::string& nome, const std::string& entidades) {
+    return Grupo(0, "BLOCK") + Grupo(8, "0") + Grupo(2, nome) + Grupo(70, "0") +
+           Ponto(10, {0, 0, 0}) + Grupo(3, nome) + entidades + Grupo(0, "ENDBLK") + Grupo(8, "0");
+}
+
+std::string Insercao(const std::string& bloco, std::array<double, 3> ponto, double escala) {
+    return Grupo(0, "INSERT") + Grupo(8, "0") + Grupo(2, bloco) + Ponto(10, ponto) +
+           Grupo(41, Numero(escala)) + Grupo(42, Numero(escala)) + Grupo(43, Numero(escala));
+}
+
+QString EscreveDXF(const QTemporaryDir& pasta, const std::string& entidades,
+                   const std::string& blocos) {
+    static int numero = 0;
+    const QString nome = pasta.filePath(QStringLiteral("desenho%1.dxf").arg(++numero));
+    QFile arquivo(nome);
+    EXPECT_TRUE(arquivo.open(QIODevice::WriteOnly));
+    std::string texto = blocos.empty() ? std::string() : Secao("BLOCKS", blocos);
+    texto += Secao("ENTITIES", entidades) + Grupo(0, "EOF");
+    arquivo.write(texto.data(), static_cast<qint64>(texto.size()));
+    return nome;
+}
+
+void JanelaTeste::SetUp() {
+    MensagensMostradas().clear();
+    janela_ = std::make_unique<TForm1>();
+    janela_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(janela_.get()));
+    ProcessaEventos();
+}
+
+void JanelaTeste::ProcessaEventos() {
+    for (int vez = 0; vez < 5; ++vez)
+        QCoreApplication::processEvents();
+}
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
+    TAplicacao aplicacao(argc, argv);
+    TAplicacao::MostraMensagem = [](const QString& mensagem) {
+        MensagensMostradas().push_back(mensagem);
+    };
+    return RUN_ALL_TESTS();
+}
