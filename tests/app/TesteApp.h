@@ -1,42 +1,51 @@
 #pragma once
 
 // Shared by the window tests: the messages the application's error handler showed, sample
-// and hand-written DXF files, and a shown main window.
+// and hand-written DXF files, a shown main window, and a count of its renders.
 
 #include "LeDXF.h"
 
-#include <QString>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
-#include <initializer_list>
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
-// What the application's error handler showed since the test began.
 std::vector<QString>& MensagensMostradas();
 
 QString Amostra(const char* nome);
 
-// DXF text of single entities, with CR LF line ends.
-std::string Face3D(int cor, std::initializer_list<std::array<double, 3>> cantos);
-std::string Linha(std::array<double, 3> p1, std::array<double, 3> p2);
+// DXF text of single entities and block definitions, with CR LF line ends.
+using Ponto3 = std::array<double, 3>;
+std::string Face3D(int cor, const std::vector<Ponto3>& cantos);
+std::string Linha(Ponto3 p1, Ponto3 p2);
 std::string Bloco(const std::string& nome, const std::string& entidades);
-std::string Insercao(const std::string& bloco, std::array<double, 3> ponto, double escala);
+std::string Insercao(const std::string& bloco, double escala);
 
-// Writes a DXF file whose ENTITIES section holds `entidades` (and BLOCKS `blocos`).
+// A DXF file with these block definitions and entities.
 QString EscreveDXF(const QTemporaryDir& pasta, const std::string& entidades,
                    const std::string& blocos = {});
 
-// A main window, shown and exposed, with the error messages cleared.
 class JanelaTeste : public testing::Test {
-  protected:
-    void SetUp() override;
-    // Processes the events that are waiting (queued commands, paints, deferred errors).
+  public:
     static void ProcessaEventos();
+
+  protected:
+    void SetUp() override; // a main window, shown and exposed; no messages yet
 
     std::unique_ptr<TForm1> janela_;
     QTemporaryDir pasta_;
+};
+
+// Counts the renders that reach the window's paint handler from now on.
+struct ContaPinturas {
+    explicit ContaPinturas(TForm1& j);
+    ~ContaPinturas();
+    ContaPinturas(const ContaPinturas&) = delete;
+    ContaPinturas& operator=(const ContaPinturas&) = delete;
+
+    TForm1& janela;
+    int vezes = 0;
 };

@@ -23,14 +23,16 @@ std::string Grupo(int codigo, const std::string& valor) {
 }
 
 std::string Numero(double v) {
-    char texto[64];
+    char texto[32];
     std::snprintf(texto, sizeof texto, "%.17g", v);
     return texto;
 }
 
-std::string Ponto(int base, const std::array<double, 3>& p) {
-    return Grupo(base, Numero(p[0])) + Grupo(base + 10, Numero(p[1])) +
-           Grupo(base + 20, Numero(p[2]));
+std::string Ponto(int base, const Ponto3& p) {
+    std::string texto;
+    for (int i = 0; i < 3; ++i)
+        texto += Grupo(base + 10 * i, Numero(p[i]));
+    return texto;
 }
 
 std::string Secao(const std::string& nome, const std::string& corpo) {
@@ -39,26 +41,26 @@ std::string Secao(const std::string& nome, const std::string& corpo) {
 
 } // namespace
 
-std::string Face3D(int cor, std::initializer_list<std::array<double, 3>> cantos) {
+std::string Face3D(int cor, const std::vector<Ponto3>& cantos) {
     std::string texto = Grupo(0, "3DFACE") + Grupo(8, "0") + Grupo(62, std::to_string(cor));
-    int base = 10;
-    for (const auto& canto : cantos)
-        texto += Ponto(base++, canto);
+    for (int i = 0; i < static_cast<int>(cantos.size()); ++i)
+        texto += Ponto(10 + i, cantos[i]);
     return texto;
 }
 
-std::string Linha(std::array<double, 3> p1, std::array<double, 3> p2) {
+std::string Linha(Ponto3 p1, Ponto3 p2) {
     return Grupo(0, "LINE") + Grupo(8, "0") + Ponto(10, p1) + Ponto(11, p2);
 }
 
 std::string Bloco(const std::string& nome, const std::string& entidades) {
     return Grupo(0, "BLOCK") + Grupo(8, "0") + Grupo(2, nome) + Grupo(70, "0") +
-           Ponto(10, {0, 0, 0}) + Grupo(3, nome) + entidades + Grupo(0, "ENDBLK") + Grupo(8, "0");
+           Ponto(10, {0, 0, 0}) + entidades + Grupo(0, "ENDBLK");
 }
 
-std::string Insercao(const std::string& bloco, std::array<double, 3> ponto, double escala) {
-    return Grupo(0, "INSERT") + Grupo(8, "0") + Grupo(2, bloco) + Ponto(10, ponto) +
-           Grupo(41, Numero(escala)) + Grupo(42, Numero(escala)) + Grupo(43, Numero(escala));
+std::string Insercao(const std::string& bloco, double escala) {
+    const std::string e = Numero(escala);
+    return Grupo(0, "INSERT") + Grupo(8, "0") + Grupo(2, bloco) + Ponto(10, {0, 0, 0}) +
+           Grupo(41, e) + Grupo(42, e) + Grupo(43, e);
 }
 
 QString EscreveDXF(const QTemporaryDir& pasta, const std::string& entidades,
@@ -67,8 +69,8 @@ QString EscreveDXF(const QTemporaryDir& pasta, const std::string& entidades,
     const QString nome = pasta.filePath(QStringLiteral("desenho%1.dxf").arg(++numero));
     QFile arquivo(nome);
     EXPECT_TRUE(arquivo.open(QIODevice::WriteOnly));
-    std::string texto = blocos.empty() ? std::string() : Secao("BLOCKS", blocos);
-    texto += Secao("ENTITIES", entidades) + Grupo(0, "EOF");
+    const std::string texto = (blocos.empty() ? std::string() : Secao("BLOCKS", blocos)) +
+                              Secao("ENTITIES", entidades) + Grupo(0, "EOF");
     arquivo.write(texto.data(), static_cast<qint64>(texto.size()));
     return nome;
 }
@@ -86,12 +88,23 @@ void JanelaTeste::ProcessaEventos() {
         QCoreApplication::processEvents();
 }
 
+ContaPinturas::ContaPinturas(TForm1& j) : janela(j) {
+    JanelaTeste::ProcessaEventos(); // renders asked for earlier are not counted
+    j.View3D->OnPaint = TNotifyEvent(this, [this](TObject* sender) {
+        ++vezes;
+        janela.View3DPaint(sender);
+    });
+}
+
+ContaPinturas::~ContaPinturas() {
+    janela.View3D->OnPaint =
+        TNotifyEvent(&janela, [j = &janela](TObject* sender) { j->View3DPaint(sender); });
+}
+
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
     TAplicacao aplicacao(argc, argv);
-    TAplicacao::MostraMensagem = [](const QString& mensagem) {
-        MensagensMostradas().push_back(mensagem);
-    };
+    TAplicacao::MostraMensagem = [](const QString& m) { MensagensMostradas().push_back(m); };
     return RUN_ALL_TESTS();
 }

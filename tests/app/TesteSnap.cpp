@@ -4,146 +4,96 @@
 #include "Opcoes.h"
 #include "TesteApp.h"
 
-#include <QImage>
 #include <QProcess>
 
 namespace {
 
-struct Execucao {
-    int status = -1;
-    QString erro;
-};
-
-Execucao Roda(const QStringList& argumentos) {
+std::pair<int, QString> Roda(const QStringList& argumentos) {
     QProcess processo;
     processo.start(QStringLiteral(DXFSNAP), argumentos);
-    if (!processo.waitForFinished(60000)) return {};
+    if (!processo.waitForFinished(60000)) return {-1, {}};
     return {processo.exitCode(), QString::fromUtf8(processo.readAllStandardError())};
 }
 
-TEST(OpcoesSnap, DefaultsAreThePositionsAfterALoad) {
-    const TLeituraOpcoes l = LeOpcoesSnap({"a.dxf", "b.png"});
+TEST(Snap, OptionsWrongUsageAndUnreadableFiles) {
+    const auto l = LeOpcoesSnap({"--size", "64x32", "a.dxf", "--rot", "0,90,360", "b.png"});
     ASSERT_TRUE(l.opcoes) << l.erro;
-    EXPECT_EQ(l.opcoes->entrada, "a.dxf");
-    EXPECT_EQ(l.opcoes->saida, "b.png");
-    EXPECT_EQ(l.opcoes->largura, 521);
-    EXPECT_EQ(l.opcoes->altura, 297);
-    EXPECT_EQ(l.opcoes->zoom, 100);
-    EXPECT_EQ(l.opcoes->rotacao, (std::array<int, 3>{0, 0, 0}));
-    EXPECT_EQ(l.opcoes->camera, (std::array<int, 3>{500, 500, 500}));
+    EXPECT_EQ(std::tuple(l.opcoes->largura, l.opcoes->altura, l.opcoes->zoom, l.opcoes->rotacao,
+                         l.opcoes->camera),
+              std::tuple(64, 32, 100, std::array{0, 90, 360}, std::array{500, 500, 500}));
+    for (const char* valor : {"9", "176", "50x", ""})
+        EXPECT_FALSE(LeOpcoesSnap({"a", "b", "--zoom", valor}).opcoes) << valor;
+    for (const char* valor : {"1,2", "1,2,3,4", "0,0,1001", "-1,0,0"})
+        EXPECT_FALSE(LeOpcoesSnap({"a", "b", "--cam", valor}).opcoes) << valor;
+    EXPECT_FALSE(LeOpcoesSnap({"a", "b", "--size", "0x10"}).opcoes);
+
+    const auto [status, erro] = Roda({"so_um_argumento.dxf"});
+    EXPECT_EQ(status, 2);
+    EXPECT_TRUE(erro.contains("usage: dxfsnap"));
+    QTemporaryDir pasta;
+    const auto [statusAusente, erroAusente] =
+        Roda({pasta.filePath("nao_existe.dxf"), pasta.filePath("nada.png")});
+    EXPECT_EQ(statusAusente, 1);
+    EXPECT_TRUE(erroAusente.contains("File not found")) << erroAusente.toStdString();
+    EXPECT_FALSE(QFile::exists(pasta.filePath("nada.png")));
 }
 
-TEST(OpcoesSnap, ReadsEveryOptionAndRefusesWhatIsOutOfRange) {
-    const TLeituraOpcoes l = LeOpcoesSnap({"--size", "64x32", "a.dxf", "--zoom", "10", "--rot",
-                                           "0,90,360", "b.png", "--cam", "0,1000,7", "--window"});
-    ASSERT_TRUE(l.opcoes) << l.erro;
-    EXPECT_EQ(l.opcoes->largura, 64);
-    EXPECT_EQ(l.opcoes->altura, 32);
-    EXPECT_EQ(l.opcoes->zoom, 10);
-    EXPECT_EQ(l.opcoes->rotacao, (std::array<int, 3>{0, 90, 360}));
-    EXPECT_EQ(l.opcoes->camera, (std::array<int, 3>{0, 1000, 7}));
-    EXPECT_TRUE(l.opcoes->janela);
-
-    for (const std::vector<std::string>& errado : {std::vector<std::string>{"a.dxf"},
-                                                   {"a.dxf", "b.png", "c"},
-                                                   {"a.dxf", "b.png", "--zoom"},
-                                                   {"a.dxf", "b.png", "--zoom", "9"},
-                                                   {"a.dxf", "b.png", "--zoom", "176"},
-                                                   {"a.dxf", "b.png", "--zoom", "50x"},
-                                                   {"a.dxf", "b.png", "--rot", "1,2"},
-                                                   {"a.dxf", "b.png", "--rot", "1,2,3,4"},
-                                                   {"a.dxf", "b.png", "--cam", "0,0,1001"},
-                                                   {"a.dxf", "b.png", "--size", "0x10"},
-                                                   {"a.dxf", "b.png", "--size", "100000x10"},
-                                                   {"a.dxf", "b.png", "--fast"}})
-        EXPECT_FALSE(LeOpcoesSnap(errado).opcoes) << errado.back();
+QImage Foto(const char* amostra, const QStringList& extra = {}) {
+    QTemporaryDir pasta;
+    const QString saida = pasta.filePath("foto.png");
+    const auto [status, erro] = Roda(QStringList{Amostra(amostra), saida} + extra);
+    EXPECT_EQ(status, 0) << erro.toStdString();
+    return QImage(saida);
 }
 
-class SnapTeste : public testing::Test {
-  protected:
-    QImage Foto(const char* amostra, const QStringList& extra = {}) {
-        const QString saida = pasta_.filePath(QString::fromUtf8(amostra) + ".png");
-        const Execucao e = Roda(QStringList{Amostra(amostra), saida} + extra);
-        EXPECT_EQ(e.status, 0) << e.erro.toStdString();
-        return QImage(saida);
-    }
-    QTemporaryDir pasta_;
-};
-
-bool Preto(QColor c) {
-    return c.red() < 8 && c.green() < 8 && c.blue() < 8;
-}
-bool Branco(QColor c) {
-    return c.red() > 200 && c.green() > 200 && c.blue() > 200;
-}
-// The channel that stands out clearly above the other two.
-char Dominante(QColor c) {
+// r, g, b or y for a pixel whose colour stands out clearly; w white, k black.
+char Cor(const QImage& foto, int x, int y) {
+    const QColor c = foto.pixelColor(x, y);
     const int r = c.red(), g = c.green(), b = c.blue();
+    if (r < 8 && g < 8 && b < 8) return 'k';
+    if (r > 200 && g > 200 && b > 200) return 'w';
     if (r > 150 && g < r / 2 && b < r / 2) return 'r';
     if (g > 150 && r < g / 2 && b < g / 2) return 'g';
     if (b > 150 && r < b / 2 && g < b / 2) return 'b';
-    if (r > 150 && g > 150 && b < r / 2) return 'y';
-    return '?';
+    return r > 150 && g > 150 && b < r / 2 ? 'y' : '?';
 }
 
 // The plate of four faces under the probe: its white sphere just right of and above the
-// centre, each quarter in its colour, black outside the frame.
-TEST_F(SnapTeste, ProbeMarksThePlateWithAWhiteSphere) {
+// centre, each quarter in its colour, black outside.
+TEST(Snap, ProbeMarksThePlateWithAWhiteSphere) {
     const QImage foto = Foto("placa_cruzada_pela_sonda.dxf");
     ASSERT_EQ(foto.size(), QSize(521, 297));
-    EXPECT_TRUE(Branco(foto.pixelColor(264, 145)))
-        << foto.pixelColor(264, 145).name().toStdString();
-    EXPECT_EQ(Dominante(foto.pixelColor(240, 170)), 'r');
-    EXPECT_EQ(Dominante(foto.pixelColor(250, 50)), 'g');
-    EXPECT_EQ(Dominante(foto.pixelColor(360, 50)), 'b');
-    EXPECT_EQ(Dominante(foto.pixelColor(360, 170)), 'y');
-    EXPECT_TRUE(Preto(foto.pixelColor(60, 150)));
-    EXPECT_TRUE(Preto(foto.pixelColor(470, 270)));
-    EXPECT_TRUE(Preto(foto.pixelColor(180, 230))); // inside the frame, below the plate
+    std::string cores;
+    for (auto [x, y] : {std::pair{264, 145},
+                        {240, 170},
+                        {250, 50},
+                        {360, 50},
+                        {360, 170},
+                        {60, 150},
+                        {470, 270},
+                        {180, 230}})
+        cores += Cor(foto, x, y);
+    EXPECT_EQ(cores, "wrgbykkk");
+
+    // With the camera at the drawing's left edge the plate moves right, and the probe misses.
+    const QImage aEsquerda = Foto("placa_cruzada_pela_sonda.dxf", {"--cam", "0,500,500"});
+    EXPECT_EQ(Cor(aEsquerda, 400, 170), 'r');
+    for (int y = 0; y < aEsquerda.height(); ++y)
+        for (int x = 0; x < aEsquerda.width(); ++x)
+            ASSERT_NE(Cor(aEsquerda, x, y), 'w') << x << "," << y;
 }
 
-TEST_F(SnapTeste, BarsGivenOnTheCommandLineMoveTheView) {
-    // The camera at the left edge of the drawing: the plate's red quarter moves right and the
-    // probe's line misses the plate.
-    const QImage foto = Foto("placa_cruzada_pela_sonda.dxf", {"--cam", "0,500,500"});
-    int brancos = 0;
-    for (int y = 0; y < foto.height(); ++y)
-        for (int x = 0; x < foto.width(); ++x)
-            brancos += Branco(foto.pixelColor(x, y));
-    EXPECT_EQ(brancos, 0);
-    EXPECT_EQ(Dominante(foto.pixelColor(400, 170)), 'r');
-
-    const QImage pequena = Foto("placa_cruzada_pela_sonda.dxf", {"--size", "101x61"});
-    EXPECT_EQ(pequena.size(), QSize(101, 61));
-}
-
-TEST_F(SnapTeste, PolyfaceCubeShowsItsTopFaceInTheCentre) {
-    const QImage foto = Foto("malha_poliface_cubo.dxf");
-    EXPECT_EQ(Dominante(foto.pixelColor(260, 148)), 'r');
-    EXPECT_EQ(Dominante(foto.pixelColor(140, 30)), 'r');
-    EXPECT_TRUE(Preto(foto.pixelColor(120, 148)));
-    EXPECT_TRUE(Preto(foto.pixelColor(400, 148)));
-    EXPECT_TRUE(Preto(foto.pixelColor(260, 285)));
-}
-
-TEST_F(SnapTeste, WindowPictureHoldsTheControlsAndTheView) {
-    const QImage foto = Foto("malha_poliface_cubo.dxf", {"--window"});
-    ASSERT_EQ(foto.size(), QSize(536, 471));
-    // The view's centre, whatever the menu bar's height.
-    EXPECT_EQ(Dominante(foto.pixelColor(8 + 260, 24 + 48 + 148)), 'r');
-}
-
-TEST(Snap, WrongUsageAndUnreadableFilesGiveTheirStatus) {
-    QTemporaryDir pasta;
-    const Execucao uso = Roda({"so_um_argumento.dxf"});
-    EXPECT_EQ(uso.status, 2);
-    EXPECT_TRUE(uso.erro.contains("usage: dxfsnap")) << uso.erro.toStdString();
-
-    const QString saida = pasta.filePath("nada.png");
-    const Execucao ausente = Roda({pasta.filePath("nao_existe.dxf"), saida});
-    EXPECT_EQ(ausente.status, 1);
-    EXPECT_TRUE(ausente.erro.contains("File not found")) << ausente.erro.toStdString();
-    EXPECT_FALSE(QFile::exists(saida));
+TEST(Snap, PolyfaceCubeShowsItsTopFaceInTheCentre) {
+    const QImage foto = Foto("malha_poliface_cubo.dxf", {"--size", "261x149"});
+    ASSERT_EQ(foto.size(), QSize(261, 149));
+    std::string cores;
+    for (auto [x, y] : {std::pair{130, 74}, {70, 15}, {60, 74}, {200, 74}, {130, 143}})
+        cores += Cor(foto, x, y);
+    EXPECT_EQ(cores, "rrkkk");
+    // The whole window, with the view's centre below the menu and the tool panel.
+    const QImage janela = Foto("malha_poliface_cubo.dxf", {"--window"});
+    ASSERT_EQ(janela.size(), QSize(536, 471));
+    EXPECT_EQ(Cor(janela, 8 + 260, 24 + 48 + 148), 'r');
 }
 
 } // namespace
