@@ -2,6 +2,7 @@
 // drawing turned by the rotation bars, every entity list, and the selection probe.
 
 #include "Aplicacao.h"
+#include "Insercao.h" // MatrizEmpilhada
 #include "LeDXF.h"
 #include "PosicaoDaCamera.h"
 #include "UAux.h"
@@ -9,19 +10,6 @@
 #include "UExibe.h"
 
 #include <GL/gl.h>
-
-namespace {
-
-// Keeps the modelview stack balanced however the drawing ends.
-class TMatrizEmpilhada {
-  public:
-    TMatrizEmpilhada() { glPushMatrix(); }
-    ~TMatrizEmpilhada() { glPopMatrix(); }
-    TMatrizEmpilhada(const TMatrizEmpilhada&) = delete;
-    TMatrizEmpilhada& operator=(const TMatrizEmpilhada&) = delete;
-};
-
-} // namespace
 
 void TForm1::View3DPaint(TObject*) {
     TExtremos e;
@@ -44,7 +32,7 @@ void TForm1::View3DPaint(TObject*) {
 }
 
 void TForm1::DesenhaModelo() {
-    const TMatrizEmpilhada rotacoes;
+    const MatrizEmpilhada rotacoes; // popped also when the drawing fails
     glRotatef(static_cast<float>(RotX->value()), 1.0f, 0.0f, 0.0f);
     glRotatef(static_cast<float>(RotY->value()), 0.0f, 1.0f, 0.0f);
     glRotatef(static_cast<float>(RotZ->value()), 0.0f, 0.0f, 1.0f);

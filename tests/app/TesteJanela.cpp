@@ -3,6 +3,7 @@
 
 #include "TesteApp.h"
 
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -31,6 +32,8 @@ TEST_F(JanelaTeste, LayoutMenuButtonsAndStoredViewValuesAsDesigned) {
     EXPECT_EQ(j.windowTitle(), "Vistrel de Arquivos DXF");
     EXPECT_EQ(j.size(), QSize(536, 471)); // 544 x 502 with a 4-pixel frame and 23-pixel title
     EXPECT_GE(j.centralWidget()->height(), 446) << "the last bars must fit";
+    const QPoint centro = j.screen()->availableGeometry().center();
+    EXPECT_LE((j.frameGeometry().center() - centro).manhattanLength(), 1);
     EXPECT_EQ(j.Panel1->geometry(), QRect(0, 0, 536, 41));
     EXPECT_EQ(j.BotAbrir->geometry(), QRect(8, 8, 25, 25));
     EXPECT_EQ(j.BotSair->geometry(), QRect(504, 8, 25, 25));
