@@ -1,0 +1,88 @@
+// libFuzzer target for the reader: every input must load or fail with an ErroDXF, and must
+// give the same model whatever the size of the pieces the file is read in.
+#include "Leitores.h"
+#include "UDXF.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <sys/mman.h>
+#include <tuple>
+#include <unistd.h>
+
+namespace {
+
+// The input as a file in memory, opened by name through /proc, so that the whole reading
+// path (open, read in pieces, close) runs as for a file on disk.
+class ArquivoNaMemoria {
+  public:
+    ArquivoNaMemoria(const std::uint8_t* dados, std::size_t tamanho)
+        : descritor_(memfd_create("entrada.dxf", MFD_CLOEXEC)) {
+        if (descritor_ < 0) std::abort();
+        while (tamanho > 0) {
+            ssize_t escritos = ::write(descritor_, dados, tamanho);
+            if (escritos <= 0) std::abort();
+            dados += escritos;
+            tamanho -= static_cast<std::size_t>(escritos);
+        }
+    }
+    ~ArquivoNaMemoria() { ::close(descritor_); }
+    ArquivoNaMemoria(const ArquivoNaMemoria&) = delete;
+    ArquivoNaMemoria& operator=(const ArquivoNaMemoria&) = delete;
+
+    std::string Nome() const { return "/proc/self/fd/" + std::to_string(descritor_); }
+
+  private:
+    int descritor_;
+};
+
+// What one load produced: its error message (empty on success), the list sizes and the
+// extents. NaN extents compare by their bits.
+struct Resumo {
+    std::string erro;
+    int faces, linhas, arcos, circulos, polylines, blocos, inserts, camadas;
+    double extremos[6];
+
+    bool operator==(const Resumo& outro) const {
+        return std::tie(erro, faces, linhas, arcos, circulos, polylines, blocos, inserts,
+                        camadas) == std::tie(outro.erro, outro.faces, outro.linhas, outro.arcos,
+                                             outro.circulos, outro.polylines, outro.blocos,
+                                             outro.inserts, outro.camadas) &&
+               std::memcmp(extremos, outro.extremos, sizeof extremos) == 0;
+    }
+};
+
+Resumo Carrega(const std::string& nome, std::size_t tamanhoLeitura) {
+    Resumo resumo{};
+    try {
+        CarregaDXF(nome, tamanhoLeitura);
+    } catch (const ErroDXF& erro) {
+        resumo.erro = erro.what();
+        if (resumo.erro.empty()) std::abort(); // every failure tells the user something
+    }
+    resumo.faces = Faces3D.Count();
+    resumo.linhas = Linhas.Count();
+    resumo.arcos = Arcos.Count();
+    resumo.circulos = Circulos.Count();
+    resumo.polylines = PolyLines.Count();
+    resumo.blocos = Blocos.Count();
+    resumo.inserts = Inserts.Count();
+    resumo.camadas = Camadas.Count();
+    const Real* reais[6] = {&XMin, &YMin, &ZMin, &XMax, &YMax, &ZMax};
+    for (int i = 0; i < 6; ++i)
+        resumo.extremos[i] = reais[i]->ComoDouble();
+    return resumo;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
+    ArquivoNaMemoria arquivo(dados, tamanho);
+    Resumo inteiro = Carrega(arquivo.Nome(), Entrada::TamanhoLeitura);
+    // Pieces of 7 bytes put a piece boundary inside every token and every line end.
+    Resumo aos_pedacos = Carrega(arquivo.Nome(), 7);
+    if (!(inteiro == aos_pedacos)) std::abort();
+    return 0;
+}
