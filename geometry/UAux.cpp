@@ -1,7 +1,5 @@
 #include "UAux.h"
 
-#include "ValorReal.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -56,12 +54,10 @@ Real Comprimento(const TPonto3D& A) {
 
 std::array<double, 3> VetorNormalDaFace(const TPonto3D& A, const TPonto3D& B, const TPonto3D& C) {
     // U = A - B and V = A - C, each coordinate held as its Real value.
-    const long double ux = ValorReal(A.X - B.X), uy = ValorReal(A.Y - B.Y),
-                      uz = ValorReal(A.Z - B.Z);
-    const long double vx = ValorReal(A.X - C.X), vy = ValorReal(A.Y - C.Y),
-                      vz = ValorReal(A.Z - C.Z);
-    return {ValorReal(uz * vy - uy * vz), ValorReal(ux * vz - uz * vx),
-            ValorReal(uy * vx - ux * vy)};
+    const auto real = [](long double v) { return Real::Arredonda(v); };
+    const long double ux = real(A.X - B.X), uy = real(A.Y - B.Y), uz = real(A.Z - B.Z);
+    const long double vx = real(A.X - C.X), vy = real(A.Y - C.Y), vz = real(A.Z - C.Z);
+    return {real(uz * vy - uy * vz), real(ux * vz - uz * vx), real(uy * vx - ux * vy)};
 }
 
 void NormalDaFace(const TPonto3D& A, const TPonto3D& B, const TPonto3D& C, TPonto3D& N) {

@@ -2,13 +2,13 @@
 
 #include "ErroDXF.h"
 
-#include <cmath>
-#include <cstdint>
 #include <cstring>
 
 namespace {
 
-[[noreturn]] void Estouro() { throw ErroDXF("Floating point overflow"); }
+[[noreturn]] void Estouro() {
+    throw ErroDXF("Floating point overflow");
+}
 
 double Limita(long double r) {
     long double m = std::fabs(r);
@@ -19,7 +19,7 @@ double Limita(long double r) {
 
 } // namespace
 
-double Real::Arredonda(long double v) {
+double Real::ArredondaExato(long double v) {
     if (v == 0 || std::isnan(v)) return static_cast<double>(v);
     if (std::isinf(v)) Estouro();
 
@@ -45,27 +45,5 @@ double Real::Arredonda(long double v) {
     long double r;
     std::memcpy(&r, &mantissa, 8);
     std::memcpy(reinterpret_cast<char*>(&r) + 8, &expoente, 2);
-    return Limita(r);
-}
-
-double Real::Arredonda(double v) {
-    if (v == 0 || std::isnan(v)) return v;
-    if (std::isinf(v)) Estouro();
-
-    // A double has 53 bits: round away the lowest 13, ties to even.
-    std::uint64_t bits;
-    std::memcpy(&bits, &v, 8);
-    if ((bits & 0x7FF0000000000000ULL) == 0) return v < 0 ? -0.0 : 0.0; // subnormal
-    constexpr std::uint64_t baixos = (std::uint64_t{1} << 13) - 1;
-    constexpr std::uint64_t meio = std::uint64_t{1} << 12;
-    std::uint64_t resto = bits & baixos;
-    bits &= ~baixos;
-    if (resto > meio || (resto == meio && (bits & (baixos + 1))))
-        bits += baixos + 1; // a carry into the exponent field is the right next binade
-    double r;
-    std::memcpy(&r, &bits, 8);
-    // Binades 2^-128 to 2^126 hold only values inside the range: no check needed.
-    std::uint64_t expoente = (bits >> 52) & 0x7FF;
-    if (expoente >= 1023 - 128 && expoente <= 1023 + 126) return r;
     return Limita(r);
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
 // The model's real number: the values a 6-byte real (40 significant bits, magnitudes from
 // 2^-128 to just under 2^127) can hold. Arithmetic runs in long double (80-bit extended);
 // every store rounds to the nearest such value, ties to even. A magnitude below the
@@ -22,13 +26,51 @@ class Real {
     float ComoFloat() const { return static_cast<float>(valor_); }
 
     // Rounds v to the nearest Real; throws ErroDXF("Floating point overflow") past the range.
-    // NaN passes through unchanged.
+    // NaN passes through unchanged. Inline for the common case: the reader rounds every
+    // number it reads, the drawing nine values for every face it draws.
     static double Arredonda(long double v);
     static double Arredonda(double v);
 
-    static constexpr long double Menor = 0x1p-128L;                // smallest magnitude
-    static constexpr long double Maior = 0x1p127L - 0x1p87L;       // largest magnitude
+    // The same rounding done on the bits of the 80-bit value, for every case: what the
+    // inline paths fall back on, and the reference they are tested against.
+    static double ArredondaExato(long double v);
+
+    static constexpr long double Menor = 0x1p-128L;          // smallest magnitude
+    static constexpr long double Maior = 0x1p127L - 0x1p87L; // largest magnitude
 
   private:
+    // A double keeps 53 bits: a Real drops the lowest 13.
+    static constexpr std::uint64_t Baixos = (std::uint64_t{1} << 13) - 1;
+    static constexpr std::uint64_t Meio = std::uint64_t{1} << 12;
+
+    // Binades 2^-127 to 2^126 round to values inside the range, whichever way they go.
+    static bool DentroDaFaixa(double magnitude) {
+        return magnitude >= 0x1p-127 && magnitude <= 0x1p126;
+    }
+
     double valor_ = 0.0;
 };
+
+inline double Real::Arredonda(long double v) {
+    // hi is v rounded to 53 bits. Unless hi lies exactly halfway between two Reals, v and
+    // hi lie on the same side of every such halfway point (each is a double itself), so
+    // they round to the same Real.
+    const double hi = static_cast<double>(v);
+    std::uint64_t bits = std::bit_cast<std::uint64_t>(hi);
+    const std::uint64_t resto = bits & Baixos;
+    if (!DentroDaFaixa(std::fabs(hi)) || resto == Meio) [[unlikely]]
+        return ArredondaExato(v);
+    // A carry out of the mantissa moves into the exponent: the next binade, as it should.
+    bits = (bits & ~Baixos) + (static_cast<std::uint64_t>(resto > Meio) << 13);
+    return std::bit_cast<double>(bits);
+}
+
+inline double Real::Arredonda(double v) {
+    std::uint64_t bits = std::bit_cast<std::uint64_t>(v);
+    if (!DentroDaFaixa(std::fabs(v))) [[unlikely]]
+        return ArredondaExato(v); // a double is exact in long double
+    const std::uint64_t resto = bits & Baixos;
+    const bool sobe = resto > Meio || (resto == Meio && (bits & (Baixos + 1)));
+    bits = (bits & ~Baixos) + (static_cast<std::uint64_t>(sobe) << 13);
+    return std::bit_cast<double>(bits);
+}

@@ -1,9 +1,13 @@
 #include "ErroDXF.h"
 #include "Real.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <optional>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -76,6 +80,54 @@ TEST(Real, DoubleAndExtendedStoresAgree) {
     for (int i = 0; i < 200000; ++i) {
         double d = std::ldexp(mantissa(gerador), expoente(gerador));
         ASSERT_EQ(Real::Arredonda(d), Real::Arredonda(static_cast<long double>(d))) << d;
+    }
+}
+
+// What a rounding gives, or nothing when it fails.
+template <class Arredondamento>
+std::optional<std::uint64_t> Bits(Arredondamento arredonda, long double v) {
+    try {
+        return std::bit_cast<std::uint64_t>(arredonda(v));
+    } catch (const ErroDXF&) {
+        return std::nullopt;
+    }
+}
+
+// The inline rounding against the one done on the bits of the 80-bit value: over the whole
+// range and beyond it, and exactly at, or a hair beside, the halfway points between Reals,
+// where a long double first rounded to a double could land on the wrong side.
+TEST(Real, InlineRoundingMatchesTheBitLevelOne) {
+    std::mt19937_64 sorteio(7);
+    std::vector<long double> valores = {0.0L,
+                                        0x1p-128L,
+                                        0x1p-129L,
+                                        0x1p-128L - 0x1p-170L,
+                                        0x1p-127L - 0x1p-169L,
+                                        0x1p126L + 0x1p85L,
+                                        0x1p127L - 0x1p87L,
+                                        0x1p127L - 0x1p86L,
+                                        0x1p127L,
+                                        0x1p-1060L,
+                                        HUGE_VALL,
+                                        std::nanl("")};
+    for (int i = 0; i < 50000; ++i) {
+        const long double m = static_cast<long double>(sorteio() >> 1);
+        valores.push_back(std::ldexp(m, static_cast<int>(sorteio() % 320) - 230));
+        const long double v40 = std::ldexp(static_cast<long double>((sorteio() >> 25) | 1ULL << 38),
+                                           static_cast<int>(sorteio() % 300) - 180);
+        const long double meio = std::ldexp(1.0L, std::ilogb(v40) - 40);
+        for (long double desvio : {0.0L, 0x1p-20L, -0x1p-20L, 0x1p-23L, -0x1p-24L})
+            valores.push_back(v40 + meio + meio * desvio);
+    }
+    const auto estendido = [](long double v) { return Real::Arredonda(v); };
+    const auto exato = [](long double v) { return Real::ArredondaExato(v); };
+    const auto duplo = [](long double v) { return Real::Arredonda(static_cast<double>(v)); };
+    for (long double v : valores) {
+        for (long double s : {v, -v}) {
+            ASSERT_EQ(Bits(estendido, s), Bits(exato, s)) << static_cast<double>(s);
+            const long double d = static_cast<double>(s);
+            ASSERT_EQ(Bits(duplo, d), Bits(exato, d)) << static_cast<double>(d);
+        }
     }
 }
 
