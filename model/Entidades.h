@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Nome.h"
 #include "Real.h"
 #include "TList.h"
 
@@ -25,12 +26,12 @@ struct TCamada {
 };
 
 struct TEntidade {
-    std::string Camada;
+    TNome Camada; // layer names repeat over thousands of elements: each is kept once
     std::optional<TCor> Cor;
 };
 
 struct TFace3D : TEntidade {
-    TList<TPonto3D> Pontos; // one per corner group, in file order (normally 4)
+    TListCurta<TPonto3D, 4> Pontos; // one per corner group, in file order (normally 4)
 };
 
 struct TLinha : TEntidade {

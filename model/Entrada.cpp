@@ -145,6 +145,19 @@ void Entrada::Linha(std::string& destino) {
     ConsomeFimDeLinha();
 }
 
+std::string_view Entrada::Linha() {
+    const std::size_t inicio = pos_;
+    const std::size_t fim = ProcuraFimDeLinha(pos_);
+    // The byte after a CR is looked at to skip an LF: it must be in the buffer too.
+    if (fim + 1 < fim_) {
+        pos_ = fim;
+        ConsomeFimDeLinha();
+        return std::string_view(buffer_.get() + inicio, fim - inicio);
+    }
+    Linha(copia_);
+    return copia_;
+}
+
 void Entrada::PulaLinha() {
     for (;;) {
         pos_ = ProcuraFimDeLinha(pos_);

@@ -33,6 +33,10 @@ class Entrada {
     // line end. Empty at the end of the input.
     void Linha(std::string& destino);
 
+    // The same line as a view that lasts until the next call: without a copy when the
+    // line lies within the buffer, as nearly every line does.
+    std::string_view Linha();
+
     // Skips the rest of the current line and its line end.
     void PulaLinha();
 
@@ -49,5 +53,5 @@ class Entrada {
     std::unique_ptr<char[]> buffer_;
     std::size_t pos_ = 0, fim_ = 0;
     bool acabou_ = false;
-    std::string copia_; // a token whose line runs on past the buffer
+    std::string copia_; // a token or line that runs on past the buffer
 };

@@ -47,7 +47,6 @@ void LeEntidades(LeitorDXF& leitor) {
 
 void LeFace3D(LeitorDXF& leitor, TList<TFace3D>& lista) {
     TFace3D face;
-    face.Pontos.Reserva(4); // the usual four corners, in one allocation
     LeGrupos(leitor, [&](std::int32_t c) {
         if (c >= 10 && c <= 13) {
             face.Pontos.Add(leitor.LePonto(c));

@@ -38,6 +38,10 @@ void LeitorDXF::LeTexto(std::string& valor) {
     entrada_.Linha(valor);
 }
 
+void LeitorDXF::LeTexto(TNome& valor) {
+    valor = entrada_.Linha();
+}
+
 void LeitorDXF::PulaTexto() {
     entrada_.PulaLinha();
 }

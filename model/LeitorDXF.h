@@ -24,6 +24,7 @@ class LeitorDXF {
     void LeInteiro(std::int32_t& valor);
     void LeReal(Real& valor);
     void LeTexto(std::string& valor);
+    void LeTexto(TNome& valor);
     // A value line that nobody keeps.
     void PulaTexto();
     // The point whose X group code `codigoX` has just been read: X, then Y from the group

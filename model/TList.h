@@ -1,11 +1,52 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <memory>
+#include <type_traits>
 #include <utility>
 #include <vector>
+
+// Random-access iterator over any list with indexed access from 0.
+template <class Lista, class Valor> class IteradorDeLista {
+  public:
+    using iterator_category = std::random_access_iterator_tag;
+    using value_type = std::remove_const_t<Valor>;
+    using difference_type = std::ptrdiff_t;
+    using pointer = Valor*;
+    using reference = Valor&;
+
+    IteradorDeLista() = default;
+    IteradorDeLista(Lista* lista, std::ptrdiff_t i) : lista_(lista), i_(i) {}
+    Valor& operator*() const { return (*lista_)[static_cast<int>(i_)]; }
+    Valor* operator->() const { return &**this; }
+    Valor& operator[](std::ptrdiff_t n) const { return *(*this + n); }
+    IteradorDeLista& operator++() { return ++i_, *this; }
+    IteradorDeLista operator++(int) { return {lista_, i_++}; }
+    IteradorDeLista& operator--() { return --i_, *this; }
+    IteradorDeLista operator--(int) { return {lista_, i_--}; }
+    IteradorDeLista& operator+=(std::ptrdiff_t n) { return i_ += n, *this; }
+    IteradorDeLista& operator-=(std::ptrdiff_t n) { return i_ -= n, *this; }
+    friend IteradorDeLista operator+(IteradorDeLista a, std::ptrdiff_t n) { return a += n; }
+    friend IteradorDeLista operator+(std::ptrdiff_t n, IteradorDeLista a) { return a += n; }
+    friend IteradorDeLista operator-(IteradorDeLista a, std::ptrdiff_t n) { return a -= n; }
+    friend std::ptrdiff_t operator-(const IteradorDeLista& a, const IteradorDeLista& b) {
+        return a.i_ - b.i_;
+    }
+    friend bool operator==(const IteradorDeLista& a, const IteradorDeLista& b) {
+        return a.i_ == b.i_;
+    }
+    friend auto operator<=>(const IteradorDeLista& a, const IteradorDeLista& b) {
+        return a.i_ <=> b.i_;
+    }
+
+  private:
+    Lista* lista_ = nullptr;
+    std::ptrdiff_t i_ = 0;
+};
 
 // An ordered list that owns its items: Count, indexed access from 0, Add at the end.
 //
@@ -57,46 +98,8 @@ template <class T> class TList {
         if (!resto_) primeiro_.shrink_to_fit();
     }
 
-    // Room for n items before the first growth (for lists whose size is known, like the
-    // corners of a face).
-    void Reserva(int n) {
-        primeiro_.reserve(std::min(static_cast<std::size_t>(std::max(n, 0)), Bloco));
-    }
-
-    template <class Lista, class Valor> class Iterador {
-      public:
-        using iterator_category = std::random_access_iterator_tag;
-        using value_type = T;
-        using difference_type = std::ptrdiff_t;
-        using pointer = Valor*;
-        using reference = Valor&;
-
-        Iterador() = default;
-        Iterador(Lista* lista, std::ptrdiff_t i) : lista_(lista), i_(i) {}
-        Valor& operator*() const { return (*lista_)[static_cast<int>(i_)]; }
-        Valor* operator->() const { return &**this; }
-        Valor& operator[](std::ptrdiff_t n) const { return *(*this + n); }
-        Iterador& operator++() { return ++i_, *this; }
-        Iterador operator++(int) { return {lista_, i_++}; }
-        Iterador& operator--() { return --i_, *this; }
-        Iterador operator--(int) { return {lista_, i_--}; }
-        Iterador& operator+=(std::ptrdiff_t n) { return i_ += n, *this; }
-        Iterador& operator-=(std::ptrdiff_t n) { return i_ -= n, *this; }
-        friend Iterador operator+(Iterador a, std::ptrdiff_t n) { return a += n; }
-        friend Iterador operator+(std::ptrdiff_t n, Iterador a) { return a += n; }
-        friend Iterador operator-(Iterador a, std::ptrdiff_t n) { return a -= n; }
-        friend std::ptrdiff_t operator-(const Iterador& a, const Iterador& b) {
-            return a.i_ - b.i_;
-        }
-        friend bool operator==(const Iterador& a, const Iterador& b) { return a.i_ == b.i_; }
-        friend auto operator<=>(const Iterador& a, const Iterador& b) { return a.i_ <=> b.i_; }
-
-      private:
-        Lista* lista_ = nullptr;
-        std::ptrdiff_t i_ = 0;
-    };
-    using iterator = Iterador<TList, T>;
-    using const_iterator = Iterador<const TList, const T>;
+    using iterator = IteradorDeLista<TList, T>;
+    using const_iterator = IteradorDeLista<const TList, const T>;
 
     iterator begin() { return {this, 0}; }
     iterator end() { return {this, Count()}; }
@@ -109,4 +112,53 @@ template <class T> class TList {
     using Blocos = std::vector<std::vector<T>>;
     std::vector<T> primeiro_;
     std::unique_ptr<Blocos> resto_;
+};
+
+// A TList for lists that are nearly always short, such as the corners of a face: the first
+// N items live inside the object, so a list of up to N items costs no allocation of its
+// own; items beyond N go to the heap.
+template <class T, std::size_t N> class TListCurta {
+    static_assert(std::is_default_constructible_v<T>);
+
+  public:
+    TListCurta() = default;
+    TListCurta(const TListCurta& outra) : dentro_(outra.dentro_), contagem_(outra.contagem_) {
+        if (outra.fora_) fora_ = std::make_unique<std::vector<T>>(*outra.fora_);
+    }
+    TListCurta& operator=(const TListCurta& outra) {
+        if (this != &outra) *this = TListCurta(outra);
+        return *this;
+    }
+    TListCurta(TListCurta&&) noexcept = default;
+    TListCurta& operator=(TListCurta&&) noexcept = default;
+
+    int Count() const { return static_cast<int>(contagem_); }
+    const T& operator[](int i) const {
+        const auto j = static_cast<std::size_t>(i);
+        return j < N ? dentro_[j] : (*fora_)[j - N];
+    }
+    T& operator[](int i) { return const_cast<T&>(std::as_const(*this)[i]); }
+
+    void Add(T item) {
+        if (contagem_ < N) {
+            dentro_[contagem_] = std::move(item);
+        } else {
+            if (!fora_) fora_ = std::make_unique<std::vector<T>>();
+            fora_->push_back(std::move(item));
+        }
+        ++contagem_;
+    }
+
+    using iterator = IteradorDeLista<TListCurta, T>;
+    using const_iterator = IteradorDeLista<const TListCurta, const T>;
+
+    iterator begin() { return {this, 0}; }
+    iterator end() { return {this, Count()}; }
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, Count()}; }
+
+  private:
+    std::array<T, N> dentro_{};
+    std::uint32_t contagem_ = 0;
+    std::unique_ptr<std::vector<T>> fora_;
 };

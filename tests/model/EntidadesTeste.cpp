@@ -3,6 +3,7 @@
 #include "UDXF.h"
 
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -76,6 +77,30 @@ TEST(Face3D, CornersInFileOrder) {
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(static_cast<long double>(Faces3D[0].Pontos[i].X), i == 0 ? 4 : i);
     EXPECT_EQ(Faces3D[1].Pontos.Count(), 2); // the count is not checked
+}
+
+TEST(Face3D, RepeatedCornerGroupsAreAllKeptAndLayerNamesAreShared) {
+    std::string corpo;
+    for (int face = 0; face < 3; ++face) {
+        corpo += "0\n3DFACE\n8\nTERRENO\n";
+        for (int canto = 0; canto < 6; ++canto) {
+            const std::string c = std::to_string(10 + canto % 4), v = std::to_string(canto);
+            corpo += c + "\n" + v + "\n2" + c.substr(1) + "\n0\n3" + c.substr(1) + "\n0\n";
+        }
+    }
+    ASSERT_EQ(Carrega(SoEntidades("")), std::nullopt);
+    const std::size_t antes = TNome::EmUso();
+    ASSERT_EQ(Carrega(SoEntidades(corpo)), std::nullopt);
+    ASSERT_EQ(Faces3D.Count(), 3);
+    ASSERT_EQ(Faces3D[2].Pontos.Count(), 6);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(static_cast<long double>(Faces3D[2].Pontos[i].X), i);
+    EXPECT_EQ(Faces3D[0].Camada, "TERRENO");
+    EXPECT_EQ(Faces3D[0].Camada, Faces3D[2].Camada);
+    EXPECT_EQ(TNome::EmUso(), antes + 1);
+    // The next load lets the old drawing's names go.
+    ASSERT_EQ(Carrega(SoEntidades("")), std::nullopt);
+    EXPECT_EQ(TNome::EmUso(), antes);
 }
 
 TEST(Arco, KeepsRadiusAndAnglesAsWritten) {

@@ -52,4 +52,32 @@ TEST(TList, ItemsStayInPlaceAndCopiesAreDeep) {
     EXPECT_EQ(c.Count(), 5000);
 }
 
+TEST(TListCurta, ItemsBeyondTheInlineOnesKeepTheirOrderAndCopiesAreDeep) {
+    TListCurta<int, 4> lista;
+    EXPECT_EQ(lista.Count(), 0);
+    EXPECT_EQ(lista.begin(), lista.end());
+    for (int i = 0; i < 7; ++i)
+        lista.Add(10 * i);
+    ASSERT_EQ(lista.Count(), 7);
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(lista[i], 10 * i);
+    int esperado = 0;
+    for (int v : lista) {
+        EXPECT_EQ(v, esperado);
+        esperado += 10;
+    }
+    EXPECT_EQ(std::accumulate(lista.begin(), lista.end(), 0), 210);
+
+    TListCurta<int, 4> copia = lista;
+    copia[1] = -1;
+    copia[5] = -5;
+    EXPECT_EQ(lista[1], 10);
+    EXPECT_EQ(lista[5], 50);
+    TListCurta<int, 4> movida = std::move(copia);
+    EXPECT_EQ(movida.Count(), 7);
+    EXPECT_EQ(movida[5], -5);
+    lista = movida;
+    EXPECT_EQ(lista[1], -1);
+}
+
 } // namespace
