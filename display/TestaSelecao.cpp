@@ -1,3 +1,4 @@
+#include "Alcance.h"
 #include "Insercao.h"
 #include "Modelo.h"
 #include "UAux.h"
@@ -6,6 +7,7 @@
 #include <GL/glu.h>
 #include <algorithm>
 #include <memory>
+#include <unordered_map>
 
 namespace {
 
@@ -47,11 +49,16 @@ void TestaSelecao(const TPonto3D& S, const TPonto3D& E) {
     if (!quadrica) return; // out of memory: no markers this time
     TPonto3D direcao, v[4], normal, cruzamento;
     Diferenca(E, S, direcao);
+    std::unordered_map<const TBloco*, TAlcance> alcances; // each block's, found once per run
 
     for (const TInsert& insercao : Inserts) {
         const TBloco* bloco = ProcuraBloco(insercao.NomeBloco);
         if (!bloco || bloco->FacesBloco.Count() == 0) continue;
         const MatrizGL m = MatrizDaInsercao(insercao);
+        auto alcance = alcances.find(bloco);
+        if (alcance == alcances.end())
+            alcance = alcances.emplace(bloco, AlcanceDasFaces(bloco->FacesBloco)).first;
+        if (!LinhaPodeAlcancar(S, E, m, alcance->second)) continue; // no face near the line
         for (const TFace3D& face : bloco->FacesBloco) {
             if (!CantosTransformados(face, m, v)) continue;
             NormalDaFace(v[0], v[1], v[2], normal);

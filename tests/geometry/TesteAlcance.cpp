@@ -1,0 +1,178 @@
+#include "Alcance.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <numbers>
+#include <random>
+
+namespace {
+
+TPonto3D Ponto(Real x, Real y, Real z) {
+    TPonto3D p;
+    DefinePonto(p, x, y, z);
+    return p;
+}
+
+// An affine matrix, column by column: a turn by `angulo` about a unit axis, then the scale,
+// then the translation.
+MatrizGL Matriz(std::array<double, 3> eixo, double angulo, std::array<double, 3> escala,
+                std::array<double, 3> translacao) {
+    const double c = std::cos(angulo), s = std::sin(angulo), t = 1 - c;
+    const auto [x, y, z] = eixo;
+    const double r[3][3] = {{t * x * x + c, t * x * y - s * z, t * x * z + s * y},
+                            {t * x * y + s * z, t * y * y + c, t * y * z - s * x},
+                            {t * x * z - s * y, t * y * z + s * x, t * z * z + c}};
+    MatrizGL m{};
+    for (int col = 0; col < 3; ++col)
+        for (int lin = 0; lin < 3; ++lin)
+            m[4 * col + lin] = static_cast<float>(r[lin][col] * escala[col]);
+    for (int lin = 0; lin < 3; ++lin)
+        m[12 + lin] = static_cast<float>(translacao[lin]);
+    m[15] = 1;
+    return m;
+}
+
+// Whether the probe, given these faces placed by M, would mark a crossing of the line
+// through S and E: its own steps, face by face.
+bool SondaMarcaAlgo(const TList<TFace3D>& faces, const MatrizGL& m, const TPonto3D& S,
+                    const TPonto3D& E) {
+    TPonto3D direcao, v[4], normal, cruzamento;
+    Diferenca(E, S, direcao);
+    for (const TFace3D& face : faces) {
+        for (int k = 0; k < 4; ++k) {
+            const TPonto3D& canto = face.Pontos[std::min(k, face.Pontos.Count() - 1)];
+            DefinePonto(v[k], canto.X, canto.Y, canto.Z);
+            TransformaPonto(m, v[k]);
+        }
+        NormalDaFace(v[0], v[1], v[2], normal);
+        if (ProdutoEscalar(direcao, normal) == 0) continue;
+        IntersecaoRetaPlano(S, E, v[0], v[1], v[2], cruzamento);
+        if (PontoDentroDaFace(cruzamento, v[0], v[1], v[2], v[3])) return true;
+    }
+    return false;
+}
+
+// Random blocks of faces of every shape (flat, warped, crossed over, three-cornered), placed
+// by random matrices and tested against random lines that pass near, through and just
+// beyond their reach: whenever the bound lets the probe pass over a block, the probe's own
+// steps find no crossing in it.
+TEST(Alcance, NuncaDeixaDeForaUmaFaceQueASondaMarcaria) {
+    std::mt19937_64 sorteio(5);
+    std::uniform_real_distribution<double> u(-1, 1);
+    int passouPorCima = 0, marcou = 0;
+    for (int bloco = 0; bloco < 3000; ++bloco) {
+        TList<TFace3D> faces;
+        const double tamanho = std::pow(10.0, 3 * u(sorteio));
+        for (int f = 0; f < 4; ++f) {
+            TFace3D face;
+            const double cx = 3 * tamanho * u(sorteio), cy = 3 * tamanho * u(sorteio);
+            const int cantos = f == 3 ? 3 : 4;
+            for (int k = 0; k < cantos; ++k) {
+                const double a = std::numbers::pi / 2 * k + 0.3 * u(sorteio);
+                face.Pontos.Add(Ponto(cx + tamanho * std::cos(a), cy + tamanho * std::sin(a),
+                                      f == 1 ? tamanho * u(sorteio) : 0.0));
+            }
+            if (f == 2) std::swap(face.Pontos[1], face.Pontos[2]); // crossed over
+            faces.Add(face);
+        }
+        const TAlcance alcance = AlcanceDasFaces(faces);
+
+        std::array<double, 3> eixo{u(sorteio), u(sorteio), u(sorteio)};
+        const double n = std::hypot(eixo[0], eixo[1], eixo[2]);
+        for (double& e : eixo)
+            e /= n;
+        const double esc = std::pow(10.0, u(sorteio));
+        const MatrizGL m =
+            Matriz(eixo, 3 * u(sorteio), {esc, esc * (1 + 0.5 * u(sorteio)), esc * u(sorteio)},
+                   {100 * u(sorteio), 100 * u(sorteio), 100 * u(sorteio)});
+
+        for (int linha = 0; linha < 10; ++linha) {
+            // A line whose nearest point to the placed centre lies at a random fraction of
+            // the placed reach (the scale bound used by the reach is the Frobenius norm).
+            std::array<double, 3> c{};
+            for (int r = 0; r < 3; ++r)
+                c[r] = alcance.centro[0] * m[r] + alcance.centro[1] * m[4 + r] +
+                       alcance.centro[2] * m[8 + r] + m[12 + r];
+            const std::array<double, 3> d{u(sorteio), u(sorteio), u(sorteio)};
+            std::array<double, 3> w{u(sorteio), u(sorteio), u(sorteio)};
+            const double dd = d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
+            const double wd = (w[0] * d[0] + w[1] * d[1] + w[2] * d[2]) / dd;
+            for (int i = 0; i < 3; ++i)
+                w[i] -= wd * d[i]; // across the line
+            const double wn = std::hypot(w[0], w[1], w[2]);
+            const double distancia = alcance.raio * esc * 2.5 * (1 + u(sorteio)) / 2;
+            const TPonto3D S = Ponto(c[0] + w[0] / wn * distancia - 40 * d[0],
+                                     c[1] + w[1] / wn * distancia - 40 * d[1],
+                                     c[2] + w[2] / wn * distancia - 40 * d[2]);
+            const TPonto3D E = Ponto(S.X + 50 * d[0], S.Y + 50 * d[1], S.Z + 50 * d[2]);
+
+            const bool marca = SondaMarcaAlgo(faces, m, S, E);
+            marcou += marca;
+            if (LinhaPodeAlcancar(S, E, m, alcance)) continue;
+            ++passouPorCima;
+            ASSERT_FALSE(marca) << "block " << bloco << ", line " << linha;
+        }
+    }
+    // The random lines both hit faces and let the bound pass over blocks, often.
+    EXPECT_GT(marcou, 500);
+    EXPECT_GT(passouPorCima, 5000);
+}
+
+// Why the reach adds a quarter of the perimeter: a face whose edges cross over can count a
+// point outside every corner's hull as inside, but never one farther than a quarter of its
+// perimeter from all of its corners.
+TEST(Alcance, FaceCruzadaAceitaPontoForaDosCantosMasNaoAlemDoQuartoDoPerimetro) {
+    const TPonto3D V0 = Ponto(1, 0, 0), V1 = Ponto(-1, 0, 0), V2 = Ponto(1, 0.1L, 0),
+                   V3 = Ponto(-1, 0.1L, 0);
+    EXPECT_TRUE(PontoDentroDaFace(Ponto(0, -0.01L, 0), V0, V1, V2, V3)); // below every corner
+
+    std::mt19937_64 sorteio(9);
+    std::uniform_real_distribution<double> u(-1, 1);
+    for (int i = 0; i < 20000; ++i) {
+        TPonto3D v[4];
+        for (auto& c : v)
+            c = Ponto(u(sorteio), u(sorteio), 0.2 * u(sorteio));
+        double perimetro = 0;
+        for (int k = 0; k < 4; ++k) {
+            TPonto3D d;
+            Diferenca(v[(k + 1) % 4], v[k], d);
+            perimetro += static_cast<double>(Comprimento(d));
+        }
+        // A point a hair beyond a quarter of the perimeter from the nearest corner.
+        const double a = 3 * u(sorteio), b = 3 * u(sorteio);
+        TPonto3D p = Ponto(std::cos(a) * std::cos(b), std::sin(a) * std::cos(b), std::sin(b));
+        double menor = HUGE_VAL;
+        for (const auto& c : v) {
+            TPonto3D d;
+            Diferenca(p, c, d);
+            menor = std::min(menor, static_cast<double>(Comprimento(d)));
+        }
+        if (menor <= perimetro / 4 * 1.001) continue;
+        ASSERT_FALSE(PontoDentroDaFace(p, v[0], v[1], v[2], v[3])) << i;
+    }
+}
+
+TEST(Alcance, LinhaLongePassaPorCimaELinhaPeloCentroNao) {
+    TList<TFace3D> faces;
+    TFace3D quadrado;
+    for (auto [x, y] : {std::pair{-1, -1}, {1, -1}, {1, 1}, {-1, 1}})
+        quadrado.Pontos.Add(Ponto(x, y, 0));
+    faces.Add(quadrado);
+    const TAlcance alcance = AlcanceDasFaces(faces);
+    EXPECT_EQ(alcance.centro, (std::array<double, 3>{0, 0, 0}));
+    EXPECT_DOUBLE_EQ(alcance.raio, std::sqrt(2.0) + 2); // corners, and a quarter of 8
+
+    const MatrizGL identidade{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    const MatrizGL longe{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 100, 0, 0, 1};
+    const TPonto3D S = Ponto(0.5, 0.5, 40), E = Ponto(0.5, 0.5, -10);
+    EXPECT_TRUE(LinhaPodeAlcancar(S, E, identidade, alcance));
+    EXPECT_FALSE(LinhaPodeAlcancar(S, E, longe, alcance));
+    // A line of no length, or a matrix that is not finite: the faces stay in.
+    EXPECT_TRUE(LinhaPodeAlcancar(S, S, longe, alcance));
+    MatrizGL indefinida = longe;
+    indefinida[13] = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_TRUE(LinhaPodeAlcancar(S, E, indefinida, alcance));
+}
+
+} // namespace
