@@ -1,3 +1,4 @@
+#include "PontoDoArco.h"
 #include "UExibe.h"
 
 #include <GL/gl.h>
@@ -47,9 +48,8 @@ void ExibeArcos(const TList<TArco>& arcos) {
         glBegin(GL_TRIANGLE_FAN);
         Real a = arco.AngIni * Pi / 180;
         for (int n = 0; a < fim && n < MaxVerticesArco; ++n) {
-            const long double angulo = a;
-            glVertex3f(static_cast<float>(centro.X + arco.Raio * std::cos(angulo)),
-                       static_cast<float>(centro.Y + arco.Raio * std::sin(angulo)), z);
+            const auto [x, y] = PontoDoArco(centro.X, centro.Y, arco.Raio, a);
+            glVertex3f(x, y, z);
             a = a + PassoArco;
         }
         glEnd();

@@ -1,7 +1,9 @@
+#include "PontoDoArco.h"
 #include "TesteGL.h"
 #include "UExibe.h"
 
 #include <cmath>
+#include <random>
 #include <set>
 #include <tuple>
 
@@ -93,6 +95,33 @@ TEST_F(Curvas, CirculoDeRaioZeroTemQuinzeVerticesIguais) {
     for (const auto& t : captura)
         for (const auto& v : t.vertices)
             EsperaVertice(v, 1, 1, 1);
+}
+
+// The arc's points from the double cosine and sine are the floats that the extended ones
+// give: for angles over many turns, and for centres moved so that a coordinate falls
+// exactly on, or a hair beside, the halfway point between two floats.
+TEST(PontoDoArcoTeste, IgualAoCalculoComSenoECossenoEstendidos) {
+    std::mt19937_64 sorteio(3);
+    std::uniform_real_distribution<double> u(-1, 1);
+    const auto estendido = [](long double x, long double y, long double r, long double a) {
+        return std::array<float, 2>{static_cast<float>(x + r * std::cos(a)),
+                                    static_cast<float>(y + r * std::sin(a))};
+    };
+    for (int i = 0; i < 100000; ++i) {
+        const long double raio = Real(std::pow(10.0, 4 * u(sorteio)));
+        const long double angulo = Real(40 * u(sorteio));
+        long double x = Real(1000 * u(sorteio)), y = Real(1000 * u(sorteio));
+        if (i % 2) {
+            // Move the centre so that x + raio * cos lands beside a halfway point.
+            const long double v = x + raio * std::cos(angulo);
+            const float f = static_cast<float>(v);
+            const long double meio =
+                (static_cast<long double>(f) + std::nextafter(f, HUGE_VALF)) / 2;
+            x += meio - v + std::ldexp(static_cast<long double>(u(sorteio)), -70 + i % 30);
+        }
+        ASSERT_EQ(PontoDoArco(x, y, raio, angulo), estendido(x, y, raio, angulo))
+            << i << " " << static_cast<double>(x) << " " << static_cast<double>(angulo);
+    }
 }
 
 } // namespace
