@@ -1,0 +1,136 @@
+// paint_bench: loads a DXF drawing into the viewer's own main window and times full paints
+// through its view and paint handler, beside the bare immediate-mode floor for the same
+// triangles, the paint without the selection probe, and the render with nothing drawn.
+// Run under a display (xvfb-run). Prints one line per measurement; times are medians.
+//
+//   paint_bench FILE [PAINTS]
+
+#include "Aplicacao.h"
+#include "DesenhoPronto.h"
+#include "Instantaneo.h"
+#include "LeDXF.h"
+#include "UDXF.h"
+#include "UExibe.h"
+
+#include <GL/gl.h>
+#include <QApplication>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Relogio = std::chrono::steady_clock;
+
+double Segundos(Relogio::duration d) {
+    return std::chrono::duration<double>(d).count();
+}
+
+double Mediana(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+// The paint handler's frame around the drawing: scene set-up and the bars' rotations, as
+// View3DPaint has them (the camera already stands where the real paint put it).
+void NaCena(TForm1& janela, const std::function<void()>& desenho) {
+    ConfiguraCena();
+    glPushMatrix();
+    glRotatef(static_cast<float>(janela.RotX->value()), 1, 0, 0);
+    glRotatef(static_cast<float>(janela.RotY->value()), 0, 1, 0);
+    glRotatef(static_cast<float>(janela.RotZ->value()), 0, 0, 1);
+    desenho();
+    glPopMatrix();
+}
+
+// Median seconds of whole renders of the view (clear, camera, the paint handler, read-back
+// of the picture, which waits for the renderer to finish) with `pintura` as the handler;
+// nothing replaces the window's own handler when `pintura` is empty.
+double TempoDePintura(TForm1& janela, int vezes, std::function<void(TForm1&)> pintura) {
+    const TNotifyEvent original = janela.View3D->OnPaint;
+    if (pintura) janela.View3D->OnPaint = TNotifyEvent(&janela, [&](TObject*) { pintura(janela); });
+    janela.View3D->grabFramebuffer(); // warm-up
+    std::vector<double> tempos;
+    for (int i = 0; i < vezes; ++i) {
+        const auto inicio = Relogio::now();
+        janela.View3D->grabFramebuffer();
+        tempos.push_back(Segundos(Relogio::now() - inicio));
+    }
+    janela.View3D->OnPaint = original;
+    return Mediana(tempos);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: paint_bench FILE [PAINTS]\n");
+        return 2;
+    }
+    const std::string arquivo = argv[1];
+    const int vezes = argc == 3 ? std::max(1, std::atoi(argv[2])) : 7;
+
+    QApplication app(argc, argv);
+    TForm1 janela;
+    Form1 = &janela;
+    janela.show();
+    for (int i = 0; i < 100 && !janela.View3D->HasContext(); ++i)
+        app.processEvents();
+    if (!janela.View3D->HasContext()) {
+        std::fprintf(stderr, "no OpenGL context: %s\n", janela.View3D->ContextError().c_str());
+        return 1;
+    }
+
+    const auto inicioCarga = Relogio::now();
+    janela.LeArquivo(QString::fromStdString(arquivo));
+    const double carga = Segundos(Relogio::now() - inicioCarga);
+    ImagemDaVista(janela); // the camera now stands where the paint puts it
+
+    const TDesenhoPronto pronto;
+    const double pintura = TempoDePintura(janela, vezes, {});
+    const double piso =
+        TempoDePintura(janela, vezes, [&](TForm1& j) { NaCena(j, [&] { pronto.Desenha(); }); });
+    const double semSonda = TempoDePintura(janela, vezes, [](TForm1& j) {
+        NaCena(j, [] {
+            ExibeFaces3D(Faces3D);
+            ExibeLinhas(Linhas);
+            ExibeArcos(Arcos);
+            ExibePolyLines(PolyLines);
+            ExibeCirculos(Circulos);
+            ExibeInserts();
+        });
+    });
+    const double soSonda =
+        TempoDePintura(janela, vezes, [](TForm1& j) { NaCena(j, [&] { j.Selecao(); }); });
+    const double vazia = TempoDePintura(janela, vezes, [](TForm1& j) { NaCena(j, [] {}); });
+
+    const double ms = 1000;
+    std::printf("file %s\n", arquivo.c_str());
+    std::printf("view %d x %d, %d paints each\n", janela.View3D->ClientWidth(),
+                janela.View3D->ClientHeight(), vezes);
+    std::printf("load_s %.3f\n", carga);
+    std::printf(
+        "faces %d inserted_faces %lld bytes_per_face %zu\n", Faces3D.Count(),
+        [] {
+            long long n = 0;
+            for (const TInsert& i : Inserts)
+                if (const TBloco* b = ProcuraBloco(i.NomeBloco)) n += b->FacesBloco.Count();
+            return n;
+        }(),
+        sizeof(TFace3D));
+    std::printf("triangles %lld vertices %lld\n", pronto.Triangulos(), pronto.Vertices());
+    std::printf("paint_ms %.1f\n", pintura * ms);
+    std::printf("floor_ms %.1f\n", piso * ms);
+    std::printf("paint_without_probe_ms %.1f\n", semSonda * ms);
+    std::printf("probe_only_ms %.1f\n", soSonda * ms);
+    std::printf("empty_render_ms %.1f\n", vazia * ms);
+    std::printf("paint_over_floor %.3f\n", pintura / piso);
+    std::printf("probe_share %.3f\n", (soSonda - vazia) / pintura);
+    return 0;
+}
