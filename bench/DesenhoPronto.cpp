@@ -41,40 +41,37 @@ TDesenhoPronto::Face Prepara(const TFace3D& f) {
     return face;
 }
 
+// A fan of points on the circle of `raio` about `centro`, from the angle `inicio` in steps
+// of `passo` (each sum held as a Real) while below `fim`, at most `maximo` of them.
+std::vector<Vertice> Leque(const TPonto3D& centro, Real raio, Real inicio, long double passo,
+                           long double fim, int maximo) {
+    std::vector<Vertice> leque;
+    Real a = inicio;
+    for (int n = 0; a < fim && n < maximo; ++n) {
+        const long double angulo = a;
+        leque.push_back({static_cast<float>(centro.X + raio * std::cos(angulo)),
+                         static_cast<float>(centro.Y + raio * std::sin(angulo)),
+                         centro.Z.ComoFloat()});
+        a = a + passo;
+    }
+    return leque;
+}
+
 void PreparaArcos(const TList<TArco>& arcos, Listas& l) {
     constexpr long double pi = std::numbers::pi_v<long double>;
     for (const TArco& arco : arcos) {
         if (!arco.Centro) continue;
         long double fimGraus = arco.AngFim;
         if (arco.AngFim < arco.AngIni) fimGraus += 360;
-        const long double fim = fimGraus * pi / 180;
-        std::vector<Vertice> fan;
-        Real a = arco.AngIni * pi / 180;
-        for (int n = 0; a < fim && n < 41; ++n) {
-            const long double angulo = a;
-            fan.push_back({static_cast<float>(arco.Centro->X + arco.Raio * std::cos(angulo)),
-                           static_cast<float>(arco.Centro->Y + arco.Raio * std::sin(angulo)),
-                           arco.Centro->Z.ComoFloat()});
-            a = a + 0.157L;
-        }
-        l.arcos.push_back(std::move(fan));
+        l.arcos.push_back(Leque(*arco.Centro, arco.Raio, arco.AngIni * pi / 180, 0.157L,
+                                fimGraus * pi / 180, 41));
     }
 }
 
 void PreparaCirculos(const TList<TCirculo>& circulos, Listas& l) {
-    for (const TCirculo& c : circulos) {
-        if (!c.Centro) continue;
-        std::vector<Vertice> fan;
-        Real a = 0;
-        for (int k = 0; k < 15; ++k) {
-            const long double angulo = a;
-            fan.push_back({static_cast<float>(c.Centro->X + c.Raio * std::cos(angulo)),
-                           static_cast<float>(c.Centro->Y + c.Raio * std::sin(angulo)),
-                           c.Centro->Z.ComoFloat()});
-            a = a + 0.448571428571428571L;
-        }
-        l.circulos.push_back(std::move(fan));
-    }
+    for (const TCirculo& c : circulos)
+        if (c.Centro)
+            l.circulos.push_back(Leque(*c.Centro, c.Raio, 0, 0.448571428571428571L, 6.3L, 15));
 }
 
 const TPonto3D* Vertice_(const TPolyLine& p, std::int32_t numero) {

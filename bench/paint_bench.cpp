@@ -1,6 +1,6 @@
 // paint_bench: loads a DXF drawing into the viewer's own main window and times full paints
 // through its view and paint handler, beside the bare immediate-mode floor for the same
-// triangles, the paint without the selection probe, and the render with nothing drawn.
+// triangles, the selection probe alone, and the render with nothing drawn.
 // Run under a display (xvfb-run). Prints one line per measurement; times are medians.
 //
 //   paint_bench FILE [PAINTS]
@@ -96,16 +96,6 @@ int main(int argc, char** argv) {
     const double pintura = TempoDePintura(janela, vezes, {});
     const double piso =
         TempoDePintura(janela, vezes, [&](TForm1& j) { NaCena(j, [&] { pronto.Desenha(); }); });
-    const double semSonda = TempoDePintura(janela, vezes, [](TForm1& j) {
-        NaCena(j, [] {
-            ExibeFaces3D(Faces3D);
-            ExibeLinhas(Linhas);
-            ExibeArcos(Arcos);
-            ExibePolyLines(PolyLines);
-            ExibeCirculos(Circulos);
-            ExibeInserts();
-        });
-    });
     const double soSonda =
         TempoDePintura(janela, vezes, [](TForm1& j) { NaCena(j, [&] { j.Selecao(); }); });
     const double vazia = TempoDePintura(janela, vezes, [](TForm1& j) { NaCena(j, [] {}); });
@@ -127,7 +117,6 @@ int main(int argc, char** argv) {
     std::printf("triangles %lld vertices %lld\n", pronto.Triangulos(), pronto.Vertices());
     std::printf("paint_ms %.1f\n", pintura * ms);
     std::printf("floor_ms %.1f\n", piso * ms);
-    std::printf("paint_without_probe_ms %.1f\n", semSonda * ms);
     std::printf("probe_only_ms %.1f\n", soSonda * ms);
     std::printf("empty_render_ms %.1f\n", vazia * ms);
     std::printf("paint_over_floor %.3f\n", pintura / piso);
