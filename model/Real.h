@@ -43,9 +43,18 @@ class Real {
     static constexpr std::uint64_t Baixos = (std::uint64_t{1} << 13) - 1;
     static constexpr std::uint64_t Meio = std::uint64_t{1} << 12;
 
-    // Binades 2^-127 to 2^126 round to values inside the range, whichever way they go.
-    static bool DentroDaFaixa(double magnitude) {
-        return magnitude >= 0x1p-127 && magnitude <= 0x1p126;
+    // The binades from 2^-127 up to the one below 2^126 round to values inside the range,
+    // whichever way they go: the double's biased exponent from 1023 - 127 to 1023 + 125,
+    // told by one unsigned comparison.
+    static bool DentroDaFaixa(std::uint64_t bits) {
+        return ((bits >> 52) & 0x7FF) - (1023 - 127) <= 252;
+    }
+
+    // Round to nearest, ties to even, in the bits: adding just under half of the dropped
+    // part, plus the last kept bit, carries exactly when rounding goes up; a carry out of
+    // the mantissa moves into the exponent, the next binade, as it should.
+    static double Arredonda40(std::uint64_t bits) {
+        return std::bit_cast<double>((bits + (Meio - 1) + ((bits >> 13) & 1)) & ~Baixos);
     }
 
     double valor_ = 0.0;
@@ -55,22 +64,15 @@ inline double Real::Arredonda(long double v) {
     // hi is v rounded to 53 bits. Unless hi lies exactly halfway between two Reals, v and
     // hi lie on the same side of every such halfway point (each is a double itself), so
     // they round to the same Real.
-    const double hi = static_cast<double>(v);
-    std::uint64_t bits = std::bit_cast<std::uint64_t>(hi);
-    const std::uint64_t resto = bits & Baixos;
-    if (!DentroDaFaixa(std::fabs(hi)) || resto == Meio) [[unlikely]]
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(static_cast<double>(v));
+    if (!DentroDaFaixa(bits) || (bits & Baixos) == Meio) [[unlikely]]
         return ArredondaExato(v);
-    // A carry out of the mantissa moves into the exponent: the next binade, as it should.
-    bits = (bits & ~Baixos) + (static_cast<std::uint64_t>(resto > Meio) << 13);
-    return std::bit_cast<double>(bits);
+    return Arredonda40(bits);
 }
 
 inline double Real::Arredonda(double v) {
-    std::uint64_t bits = std::bit_cast<std::uint64_t>(v);
-    if (!DentroDaFaixa(std::fabs(v))) [[unlikely]]
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(v);
+    if (!DentroDaFaixa(bits)) [[unlikely]]
         return ArredondaExato(v); // a double is exact in long double
-    const std::uint64_t resto = bits & Baixos;
-    const bool sobe = resto > Meio || (resto == Meio && (bits & (Baixos + 1)));
-    bits = (bits & ~Baixos) + (static_cast<std::uint64_t>(sobe) << 13);
-    return std::bit_cast<double>(bits);
+    return Arredonda40(bits);
 }
