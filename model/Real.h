@@ -50,6 +50,10 @@ class Real {
         return ((bits >> 52) & 0x7FF) - (1023 - 127) <= 252;
     }
 
+    // A zero of either sign, common in the drawing's differences of coordinates: it stays
+    // as it is (also for a long double too small to be anything but 0 as a double).
+    static bool Zero(std::uint64_t bits) { return (bits << 1) == 0; }
+
     // Round to nearest, ties to even, in the bits: adding just under half of the dropped
     // part, plus the last kept bit, carries exactly when rounding goes up; a carry out of
     // the mantissa moves into the exponent, the next binade, as it should.
@@ -66,13 +70,13 @@ inline double Real::Arredonda(long double v) {
     // they round to the same Real.
     const std::uint64_t bits = std::bit_cast<std::uint64_t>(static_cast<double>(v));
     if (!DentroDaFaixa(bits) || (bits & Baixos) == Meio) [[unlikely]]
-        return ArredondaExato(v);
+        return Zero(bits) ? std::bit_cast<double>(bits) : ArredondaExato(v);
     return Arredonda40(bits);
 }
 
 inline double Real::Arredonda(double v) {
     const std::uint64_t bits = std::bit_cast<std::uint64_t>(v);
     if (!DentroDaFaixa(bits)) [[unlikely]]
-        return ArredondaExato(v); // a double is exact in long double
+        return Zero(bits) ? v : ArredondaExato(v); // a double is exact in long double
     return Arredonda40(bits);
 }
