@@ -123,6 +123,21 @@ TEST_F(Selecao, TrianguloDeTresCantosEFaceCurta) {
     EsperaEsferas({{4, 3, 2}});
 }
 
+// Insertions whose block lies far from the probe line are passed over without changing the
+// markers: of fifty squares in a row only the one the camera stands at is crossed, and a
+// square far away but grown by its scale until a corner meets the line is still marked.
+TEST_F(Selecao, InsercoesLongeDaSondaNaoEscondemAsQueAAlcancam) {
+    AcrescentaBloco("Q", {Quadrado});
+    for (int i = 1; i <= 50; ++i)
+        AcrescentaInsercao("Q", P(1000 * i, 0, 0));
+    // Corner (-96, -97) at (69204 - 19200, 19403 - 19400, -10): on the line once the
+    // camera has moved by -50000; the square's centre stays some 28000 away from it.
+    TInsert& ampliada = AcrescentaInsercao("Q", P(69204, 19403, -10));
+    ampliada.EscalaX = ampliada.EscalaY = 200;
+    glTranslatef(-50000, 0, 0);
+    EsperaEsferas({{4, 3, 0}, {4, 3, -10}});
+}
+
 TEST_F(Selecao, SemInsercoesNadaEhMarcado) {
     AcrescentaBloco("Q", {Quadrado});
     EsperaEsferas({});
