@@ -131,7 +131,9 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     export XDG_RUNTIME_DIR
 fi
 echo
-echo "Painting: medians of $paints full paints of each kind, 521 x 297 view, Mesa software renderer."
+echo "Painting: $paints rounds, each kind of render once per round (the viewer's paint, the bare-GL"
+echo "floor for the same primitives, the probe alone, nothing); medians, and paint / floor as the"
+echo "median of each round's ratio. 521 x 297 view, Mesa software renderer."
 echo
 echo "| file | triangles | paint (ms) | bare-GL floor (ms) | paint / floor | probe alone (ms) | probe share | paint ns per triangle |"
 echo "|---|---|---|---|---|---|---|---|"
