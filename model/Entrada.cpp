@@ -133,14 +133,14 @@ std::optional<std::string_view> Entrada::TokenDaLinha() {
     return copia_;
 }
 
-void Entrada::Linha(std::string& destino) {
+void Entrada::Linha(std::string& destino, std::size_t maximo) {
     std::size_t inicio = pos_;
     pos_ = ProcuraFimDeLinha(pos_);
-    destino.assign(buffer_.get() + inicio, pos_ - inicio);
+    destino.assign(buffer_.get() + inicio, std::min(pos_ - inicio, maximo));
     while (pos_ == fim_) { // the line runs past the buffer: gather it piece by piece
         if (!Preenche(fim_)) return;
         pos_ = ProcuraFimDeLinha(0);
-        destino.append(buffer_.get(), pos_);
+        destino.append(buffer_.get(), std::min(pos_, maximo - destino.size()));
     }
     ConsomeFimDeLinha();
 }

@@ -30,8 +30,9 @@ class Entrada {
     std::optional<std::string_view> TokenDaLinha();
 
     // Puts the rest of the current line, without its line end, into `destino` and skips the
-    // line end. Empty at the end of the input.
-    void Linha(std::string& destino);
+    // line end. Empty at the end of the input. At most `maximo` bytes are kept: the rest of a
+    // longer line is skipped without being held in memory.
+    void Linha(std::string& destino, std::size_t maximo = std::string::npos);
 
     // The same line as a view that lasts until the next call: without a copy when the
     // line lies within the buffer, as nearly every line does.

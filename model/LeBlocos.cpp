@@ -10,7 +10,7 @@ void LeBlocos(LeitorDXF& leitor) {
     while (valor != "ENDSEC") {
         if (valor != "BLOCK") return; // the rest of the section is left to the top-level loop
         LeBloco(leitor);
-        leitor.LeTexto(valor);
+        leitor.LeChave(valor);
     }
 }
 
@@ -35,13 +35,13 @@ void LeBloco(LeitorDXF& leitor) {
     });
 
     std::string nome;
-    leitor.LeTexto(nome);
+    leitor.LeChave(nome);
     while (nome != "ENDBLK") {
         if (!LeElemento(leitor, nome,
                         {bloco.FacesBloco, bloco.LinhasBloco, bloco.ArcosBloco, bloco.CirculosBloco,
                          bloco.PolyLinesBloco}))
             leitor.PulaRegistro(); // nested insertions too
-        leitor.LeTexto(nome);
+        leitor.LeChave(nome);
     }
     leitor.PulaRegistro();
     Blocos.Add(std::move(bloco));

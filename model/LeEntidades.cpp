@@ -41,7 +41,7 @@ void LeEntidades(LeitorDXF& leitor) {
             LeInsert(leitor, Inserts);
         else if (!LeElemento(leitor, nome, {Faces3D, Linhas, Arcos, Circulos, PolyLines}))
             leitor.PulaRegistro();
-        leitor.LeTexto(nome);
+        leitor.LeChave(nome);
     }
 }
 
@@ -163,11 +163,11 @@ void LePolyLine(LeitorDXF& leitor, TList<TPolyLine>& lista) {
     });
 
     std::string nome;
-    leitor.LeTexto(nome);
+    leitor.LeChave(nome);
     while (nome != "SEQEND") {
         if (nome != "VERTEX") break; // a foreign record ends the polyline; its name is consumed
         LeVertice(leitor, poly);
-        leitor.LeTexto(nome);
+        leitor.LeChave(nome);
     }
     if (nome == "SEQEND") leitor.PulaRegistro();
     poly.Vertices.Ajusta();

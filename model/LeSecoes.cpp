@@ -77,7 +77,7 @@ void LeCamadas(LeitorDXF& leitor) {
             return true;
         });
         Camadas.Add(std::move(camada));
-        leitor.LeTexto(valor);
+        leitor.LeChave(valor);
     }
 }
 

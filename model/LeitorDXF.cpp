@@ -42,13 +42,17 @@ void LeitorDXF::LeTexto(TNome& valor) {
     valor = entrada_.Linha();
 }
 
+void LeitorDXF::LeChave(std::string& valor) {
+    entrada_.Linha(valor, TamanhoChave);
+}
+
 void LeitorDXF::PulaTexto() {
     entrada_.PulaLinha();
 }
 
 void LeitorDXF::LePar(std::int32_t& codigo, std::string& valor) {
     LeInteiro(codigo);
-    LeTexto(valor);
+    LeChave(valor);
 }
 
 Real LeitorDXF::Coordenada(Real& minimo, Real& maximo) {
@@ -88,7 +92,7 @@ void LeitorDXF::PulaAte(std::string_view chave) {
     std::int32_t codigo;
     do {
         LeInteiro(codigo);
-        LeTexto(descarte_);
+        LeChave(descarte_);
     } while (codigo != 0 || descarte_ != chave);
 }
 

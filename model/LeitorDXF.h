@@ -18,13 +18,18 @@ class LeitorDXF {
     explicit LeitorDXF(int descritor, std::size_t tamanhoLeitura = Entrada::TamanhoLeitura)
         : entrada_(descritor, tamanhoLeitura) {}
 
-    // A group: its code line, then its value line.
+    // A group: its code line, then its value line read as a keyword (LeChave).
     void LePar(std::int32_t& codigo, std::string& valor);
     // A group code, or an integer value.
     void LeInteiro(std::int32_t& valor);
     void LeReal(Real& valor);
     void LeTexto(std::string& valor);
     void LeTexto(TNome& valor);
+    // A value line that is only compared with the file's keywords (section, table and record
+    // names): its first TamanhoChave bytes are kept, so a line longer than any keyword still
+    // differs from every keyword, and a huge one takes no memory.
+    void LeChave(std::string& valor);
+    static constexpr std::size_t TamanhoChave = 256;
     // A value line that nobody keeps.
     void PulaTexto();
     // The point whose X group code `codigoX` has just been read: X, then Y from the group

@@ -139,7 +139,8 @@ TEST_F(Primitivas, LinesOfAnyLengthCrossingEveryBoundary) {
     std::string nome;
     l.LeInteiro(codigo);
     l.PulaTexto(); // skipped, never kept
-    l.LePar(codigo, nome);
+    l.LeInteiro(codigo);
+    l.LeTexto(nome); // kept whole (a keyword read, LePar, keeps only its start)
     EXPECT_EQ(codigo, 2);
     EXPECT_EQ(nome, longa);
     l.LeInteiro(codigo);

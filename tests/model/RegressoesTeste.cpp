@@ -1,6 +1,7 @@
 // The fuzzer's findings and its seeds, and lines far longer than any buffer.
 #include "Ajuda.h"
 #include "Leitores.h"
+#include "PicoDeMemoria.h"
 #include "UDXF.h"
 
 #include <filesystem>
@@ -73,10 +74,31 @@ TEST(LinhasLongas, AHugeLayerNameIsKeptWhole) {
     EXPECT_EQ(static_cast<long double>(Linhas[0].P2->Z), 6);
 }
 
-TEST(LinhasLongas, AHugeValueNobodyKeepsIsSkipped) {
-    LinhaLonga arquivo(Inicio + "999\n", 'x', Tamanho, Pontos);
-    ASSERT_EQ(CarregaArquivo(arquivo.Nome()), std::nullopt);
-    EXPECT_EQ(Linhas.Count(), 1);
+// Section, table and record names, and the values of skipped sections and groups, are only
+// compared with keywords: a huge one is read past without being held.
+TEST(LinhasLongas, HugeLinesNobodyKeepsTakeNoMemory) {
+    const std::string Entidades = "0\nSECTION\n2\nENTITIES\n";
+    const std::string Fim = "\n0\nENDSEC\n0\nEOF\n";
+    const std::pair<std::string, std::string> casos[] = {
+        {"0\nSECTION\n2\nHEADER\n9\n$X\n1\n", "\n0\nENDSEC\n" + Entidades + "0\nENDSEC\n0\nEOF\n"},
+        {"0\nSECTION\n2\n", Fim},
+        {Entidades + "0\nENDSEC\n999\n", "\n0\nEOF\n"},
+        {Entidades + "0\n", Fim},
+        {"0\nSECTION\n2\nTABLES\n0\nTABLE\n2\n", "\n0\nENDTAB" + Fim},
+        {"0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n70\n1\n0\n", "\n0\nENDTAB" + Fim},
+        {"0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nB\n0\n", "\n0\nENDBLK" + Fim},
+        // A foreign record ends a polyline, its name read: the next value line closes the
+        // section.
+        {Entidades + "0\nPOLYLINE\n66\n1\n0\n", "\nENDSEC\n0\nEOF\n"},
+        {Inicio + "999\n", Pontos},
+    };
+    for (std::size_t i = 0; i < std::size(casos); ++i) {
+        const auto& [antes, depois] = casos[i];
+        LinhaLonga arquivo(antes, 'K', Tamanho, depois);
+        const PicoDeMemoria memoria;
+        EXPECT_EQ(CarregaArquivo(arquivo.Nome()), std::nullopt) << "case " << i;
+        EXPECT_LT(memoria.Crescimento(), Tamanho / 8) << "case " << i;
+    }
 }
 
 TEST(LinhasLongas, AHugeGroupCodeIsInvalidNumericInput) {
