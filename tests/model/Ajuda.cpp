@@ -1,5 +1,6 @@
 #include "Ajuda.h"
 
+#include "Leitores.h"
 #include "UDXF.h"
 
 #include <atomic>
@@ -31,8 +32,12 @@ std::string ComFimDeLinha(std::string_view linhas, std::string_view fimDeLinha) 
 }
 
 std::optional<std::string> CarregaArquivo(const std::string& nome) {
+    return CarregaArquivo(nome, Entrada::TamanhoLeitura);
+}
+
+std::optional<std::string> CarregaArquivo(const std::string& nome, std::size_t tamanhoLeitura) {
     try {
-        CarregaDXF(nome);
+        CarregaDXF(nome, tamanhoLeitura);
     } catch (const ErroDXF& e) {
         return e.what();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -27,6 +28,8 @@ std::optional<std::string> Carrega(std::string_view linhas, std::string_view fim
 // Loads `conteudo` byte for byte.
 std::optional<std::string> CarregaBytes(std::string_view conteudo);
 std::optional<std::string> CarregaArquivo(const std::string& nome);
+// The same, reading the file in pieces of `tamanhoLeitura` bytes.
+std::optional<std::string> CarregaArquivo(const std::string& nome, std::size_t tamanhoLeitura);
 
 // A file with one ENTITIES section holding `corpo`, then 0/EOF.
 std::string SoEntidades(std::string_view corpo);

@@ -12,15 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::optional<std::string> CarregaEmPedacos(const std::string& nome, std::size_t tamanhoLeitura) {
-    try {
-        CarregaDXF(nome, tamanhoLeitura);
-    } catch (const ErroDXF& e) {
-        return e.what();
-    }
-    return std::nullopt;
-}
-
 // Each file loads or fails with a message, the same whatever the size of the reads.
 TEST(Fuzzer, RegressionsAndSeedsLoadOrFailWithAMessage) {
     int arquivos = 0;
@@ -29,11 +20,11 @@ TEST(Fuzzer, RegressionsAndSeedsLoadOrFailWithAMessage) {
         for (const auto& entrada :
              fs::directory_iterator(VISTREL_FUZZ_DIR + std::string(pasta), erro)) {
             const std::string nome = entrada.path().string();
-            auto inteiro = CarregaEmPedacos(nome, Entrada::TamanhoLeitura);
+            auto inteiro = CarregaArquivo(nome, Entrada::TamanhoLeitura);
             if (inteiro) {
                 EXPECT_FALSE(inteiro->empty()) << nome;
             }
-            EXPECT_EQ(CarregaEmPedacos(nome, 7), inteiro) << nome;
+            EXPECT_EQ(CarregaArquivo(nome, 7), inteiro) << nome;
             ++arquivos;
         }
     }

@@ -46,15 +46,6 @@ std::vector<std::size_t> Cortes(std::size_t tamanho) {
     return cortes;
 }
 
-std::optional<std::string> CarregaEmPedacos(const std::string& nome, std::size_t tamanhoLeitura) {
-    try {
-        CarregaDXF(nome, tamanhoLeitura);
-    } catch (const ErroDXF& e) {
-        return e.what();
-    }
-    return std::nullopt;
-}
-
 class Truncamento : public testing::TestWithParam<fs::path> {};
 
 TEST_P(Truncamento, EveryCutLoadsOrFailsWithAMessage) {
@@ -68,7 +59,7 @@ TEST_P(Truncamento, EveryCutLoadsOrFailsWithAMessage) {
         }
         // Small reads put the end of a piece inside every token of the short cuts.
         if (n < 200) {
-            EXPECT_EQ(CarregaEmPedacos(arquivo.Nome(), 5), erro) << "cut at " << n;
+            EXPECT_EQ(CarregaArquivo(arquivo.Nome(), 5), erro) << "cut at " << n;
         }
     }
 }
