@@ -1,9 +1,12 @@
 // Whatever a file holds, the drawing it loads (whole, or the part read before a failure)
 // paints through the real window without failing and without a NaN or an infinity reaching
-// OpenGL. Inputs: the samples, the fuzzer's seeds and findings, cuts of the samples, and
-// any folder named by VISTREL_PINTURA_EXTRA (e.g. a fuzzer's corpus, for runs by hand).
+// OpenGL: as a vertex, normal, colour or transform argument (feedback mode cannot show
+// those: OpenGL drops their primitives) or in the matrices. Inputs: the samples, the fuzzer's
+// seeds and findings, cuts of the samples, and any folder named by VISTREL_PINTURA_EXTRA
+// (e.g. a fuzzer's corpus, for runs by hand).
 
 #include "Instantaneo.h"
+#include "SentinelaGL.h"
 #include "TesteApp.h"
 #include "UDXF.h"
 
@@ -71,6 +74,7 @@ class RobustezDaPintura : public JanelaTeste {
         }
         captura_ = {};
         MensagensMostradas().clear();
+        NaoFinitosEnviadosAoGL();
         janela_->View3D->Redraw();
         ImagemDaVista(*janela_);
         ProcessaEventos();
@@ -78,6 +82,7 @@ class RobustezDaPintura : public JanelaTeste {
         EXPECT_TRUE(captura_.matrizesFinitas) << nome;
         EXPECT_TRUE(captura_.verticesFinitos) << nome;
         EXPECT_FALSE(captura_.transbordou) << nome;
+        EXPECT_EQ(NaoFinitosEnviadosAoGL(), 0) << nome;
         // Only numbers beyond the model's range stop a paint, with the model's own message.
         for (const QString& mensagem : MensagensMostradas())
             EXPECT_EQ(mensagem, QStringLiteral("Floating point overflow")) << nome;
@@ -86,6 +91,19 @@ class RobustezDaPintura : public JanelaTeste {
     std::vector<GLfloat> buffer_;
     Captura captura_;
 };
+
+// The watch itself: a NaN handed to OpenGL during a paint is counted.
+TEST_F(RobustezDaPintura, ANaNSentToOpenGLIsSeen) {
+    janela_->LeArquivo(Amostra("todas_as_entidades.dxf"));
+    NaoFinitosEnviadosAoGL();
+    janela_->View3D->OnPaint = TNotifyEvent(janela_.get(), [](TObject*) {
+        glBegin(GL_POINTS);
+        glVertex3f(0.0f, std::nanf(""), 0.0f);
+        glEnd();
+    });
+    ImagemDaVista(*janela_);
+    EXPECT_GT(NaoFinitosEnviadosAoGL(), 0);
+}
 
 TEST_F(RobustezDaPintura, SamplesSeedsAndFuzzerFindings) {
     for (const char* pasta :
