@@ -7,5 +7,5 @@ scripts/install-deps.sh
 jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build --output-on-failure -j "$jobs"
+scripts/with-xvfb.sh ctest --test-dir build --output-on-failure -j "$jobs"
 scripts/run-hardening.sh
