@@ -1,4 +1,5 @@
 #include "Alcance.h"
+#include "Ponto.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -7,12 +8,6 @@
 #include <random>
 
 namespace {
-
-TPonto3D Ponto(Real x, Real y, Real z) {
-    TPonto3D p;
-    DefinePonto(p, x, y, z);
-    return p;
-}
 
 // An affine matrix, column by column: a turn by `angulo` about a unit axis, then the scale,
 // then the translation.
@@ -53,10 +48,9 @@ bool SondaMarcaAlgo(const TList<TFace3D>& faces, const MatrizGL& m, const TPonto
     return false;
 }
 
-// Random blocks of faces of every shape (flat, warped, crossed over, three-cornered), placed
-// by random matrices and tested against random lines that pass near, through and just
-// beyond their reach: whenever the bound lets the probe pass over a block, the probe's own
-// steps find no crossing in it.
+// Random blocks of faces of every shape (flat, warped, crossed over, three-cornered), random
+// matrices, random lines near and through their reach: whenever the bound lets the probe
+// pass over a block, the probe's own steps find no crossing in it.
 TEST(Alcance, NuncaDeixaDeForaUmaFaceQueASondaMarcaria) {
     std::mt19937_64 sorteio(5);
     std::uniform_real_distribution<double> u(-1, 1);
@@ -88,8 +82,7 @@ TEST(Alcance, NuncaDeixaDeForaUmaFaceQueASondaMarcaria) {
                    {100 * u(sorteio), 100 * u(sorteio), 100 * u(sorteio)});
 
         for (int linha = 0; linha < 10; ++linha) {
-            // A line whose nearest point to the placed centre lies at a random fraction of
-            // the placed reach (the scale bound used by the reach is the Frobenius norm).
+            // A line passing the placed centre at a random fraction of the placed reach.
             std::array<double, 3> c{};
             for (int r = 0; r < 3; ++r)
                 c[r] = alcance.centro[0] * m[r] + alcance.centro[1] * m[4 + r] +
