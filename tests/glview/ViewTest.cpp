@@ -1,5 +1,7 @@
-// The view control: redraw requests, its context, and its link to the camera.
+// The view control: redraw requests, its context, its link to the camera, and its stored
+// description.
 
+#include "OGLDescription.h"
 #include "ViewTesting.h"
 
 #include <QVBoxLayout>
@@ -16,7 +18,6 @@ namespace {
 TEST(View, RequestsDoubleBufferedRgbaWithDepthAndTheFixedFunctionPipeline) {
     const TOGLView view;
     EXPECT_EQ(view.size(), QSize(400, 250));
-    EXPECT_EQ(view.ColorAmbient().Color(), 0x333333u);
     const QSurfaceFormat format = view.format();
     EXPECT_EQ(format.swapBehavior(), QSurfaceFormat::DoubleBuffer);
     EXPECT_EQ(format.profile(), QSurfaceFormat::CompatibilityProfile);
@@ -24,36 +25,31 @@ TEST(View, RequestsDoubleBufferedRgbaWithDepthAndTheFixedFunctionPipeline) {
     EXPECT_EQ(format.redBufferSize() + format.greenBufferSize() + format.blueBufferSize(), 24);
 }
 
-TEST(View, DisplayPropertyWritesRedrawOnlyOnChange) {
-    TTestView view;
-    ASSERT_TRUE(ShowAndPaint(view));
-    ASSERT_TRUE(view.HasContext());
-    EXPECT_FALSE(view.IsCurrent()); // current only during a render
-
-    Settle();
-    int paints = view.paints;
-    view.SetBackgroundColor(clBlack);
-    view.SetCullFace(cfNone);
-    view.SetDithering(true);
-    Settle();
-    EXPECT_EQ(view.paints, paints);
-
-    view.SetBackgroundColor(clRed);
-    ASSERT_TRUE(WaitFor([&] { return view.paints > paints; }));
-    paints = view.paints;
-    view.Fog().SetDensity(0.5f); // an owned object's change redraws too
-    ASSERT_TRUE(WaitFor([&] { return view.paints > paints; }));
-}
-
-TEST(View, TwoRedrawRequestsBeforeAPaintGiveOneRender) {
+// Equal writes request nothing; a change, an owned object's change or writing no camera
+// redraws; several requests before a paint give one render.
+TEST(View, RedrawsOnlyOnChangeAndCoalescesRequests) {
     TTestView view;
     TOGLCamera camera;
     view.SetCamera(&camera);
     TCounter renders;
     view.OnPaint = renders.Event();
     ASSERT_TRUE(ShowAndPaint(view));
+    EXPECT_FALSE(view.IsCurrent()); // current only during a render
     Settle();
+    int paints = view.paints;
+    const auto redraws = [&] { return WaitFor([&] { return view.paints > paints; }); };
+    view.SetBackgroundColor(clBlack);
+    view.SetCullFace(cfNone);
+    view.SetDithering(true);
+    Settle();
+    EXPECT_EQ(view.paints, paints);
+    view.SetBackgroundColor(clRed);
+    ASSERT_TRUE(redraws());
+    paints = view.paints;
+    view.Fog().SetDensity(0.5f);
+    ASSERT_TRUE(redraws());
 
+    Settle();
     renders.count = 0;
     view.Redraw();
     camera.Position().SetX(1); // the camera's request joins the view's own
@@ -62,6 +58,10 @@ TEST(View, TwoRedrawRequestsBeforeAPaintGiveOneRender) {
     Settle();
     EXPECT_EQ(renders.count, 1);
     EXPECT_EQ(renders.sender, &view);
+
+    paints = view.paints;
+    view.SetCamera(nullptr);
+    ASSERT_TRUE(redraws());
 }
 
 TEST(View, RefusedContextPaintsNothingAndOnlyObjectChangesRequestRedraws) {
@@ -77,15 +77,11 @@ TEST(View, RefusedContextPaintsNothingAndOnlyObjectChangesRequestRedraws) {
     EXPECT_EQ(view.ContextError(), "refused by the test");
     view.MakeCurrent(true);
     EXPECT_FALSE(view.IsCurrent());
-
-    const QImage picture = view.grabFramebuffer();
-    EXPECT_NE(picture.pixelColor(200, 125), QColor(Qt::red));
-    EXPECT_EQ(renders.count, 0);
+    EXPECT_NE(view.grabFramebuffer().pixelColor(200, 125), QColor(Qt::red));
 
     Settle();
     const int paints = view.paints;
     view.SetBackgroundColor(clBlue);
-    view.SetLighting(true);
     Settle();
     EXPECT_EQ(view.paints, paints);
     camera.SetViewAngle(60);
@@ -93,29 +89,30 @@ TEST(View, RefusedContextPaintsNothingAndOnlyObjectChangesRequestRedraws) {
     EXPECT_EQ(renders.count, 0);
 }
 
-TEST(View, WritingNoCameraStillRequestsARedraw) {
-    TTestView view;
-    ASSERT_TRUE(ShowAndPaint(view));
-    Settle();
-    const int paints = view.paints;
-    view.SetCamera(nullptr);
-    ASSERT_TRUE(WaitFor([&] { return view.paints > paints; }));
-}
-
-TEST(CameraLink, DetachedCameraNoLongerRedrawsTheView) {
+// Detaching, or destroying either side, leaves no link behind.
+TEST(CameraLink, DetachedCameraOrDestroyedViewLeavesTheCameraUnlinked) {
     TOGLView view;
     TOGLCamera first, second;
     view.SetCamera(&first);
-    EXPECT_TRUE(first.OnChange.IsBoundTo(&view));
     view.SetCamera(&second);
     EXPECT_FALSE(first.OnChange);
     EXPECT_TRUE(second.OnChange.IsBoundTo(&view));
-
     // A camera that another view took over keeps that view's link.
-    TOGLView other;
-    other.SetCamera(&second);
-    view.SetCamera(nullptr);
-    EXPECT_TRUE(second.OnChange.IsBoundTo(&other));
+    {
+        TTestView other;
+        other.SetCamera(&second);
+        view.SetCamera(nullptr);
+        EXPECT_TRUE(second.OnChange.IsBoundTo(&other));
+        ASSERT_TRUE(ShowAndPaint(other));
+    }
+    EXPECT_FALSE(second.OnChange);
+    second.Position().SetX(3); // reaches no view
+    Settle(50);
+
+    // A camera owned by the view's widget tree goes away with it, in the view's destructor.
+    auto owner = std::make_unique<TOGLView>();
+    owner->SetCamera(new TOGLCamera(owner.get()));
+    owner.reset();
 }
 
 TEST(CameraLink, CameraDestroyedFirstLeavesTheViewWithoutCamera) {
@@ -126,7 +123,6 @@ TEST(CameraLink, CameraDestroyedFirstLeavesTheViewWithoutCamera) {
     view.OnPaint = renders.Event();
     ASSERT_TRUE(ShowAndPaint(view));
     Settle();
-
     const int paints = view.paints;
     renders.count = 0;
     camera.reset();
@@ -135,44 +131,24 @@ TEST(CameraLink, CameraDestroyedFirstLeavesTheViewWithoutCamera) {
     EXPECT_EQ(renders.count, 0);
 }
 
-TEST(CameraLink, ViewDestroyedFirstLeavesTheCameraUnlinked) {
-    TOGLCamera camera;
-    {
-        auto view = std::make_unique<TTestView>();
-        view->SetCamera(&camera);
-        ASSERT_TRUE(ShowAndPaint(*view));
-    }
-    EXPECT_FALSE(camera.OnChange);
-    camera.Position().SetX(3); // reaches no view
-    Settle(50);
-
-    // A camera owned by the view's widget tree goes away with it, in the view's destructor.
-    auto view = std::make_unique<TOGLView>();
-    view->SetCamera(new TOGLCamera(view.get()));
-    view.reset();
-}
-
 TEST(ViewSurface, ContextFollowsTheSurfaceWhenTheViewMovesToAnotherWindow) {
     QWidget first, second;
     auto* view = new TTestView(&first);
     view->SetBackgroundColor(0x336699);
     first.show();
     ASSERT_TRUE(WaitFor([&] { return view->paints > 0 && view->HasContext(); }));
-
     view->setParent(&second);
     EXPECT_FALSE(view->HasContext());
     view->show();
     second.show();
     ASSERT_TRUE(WaitFor([&] { return view->HasContext(); }));
-    EXPECT_EQ(view->BackgroundColor(), 0x336699u);
     EXPECT_EQ(view->grabFramebuffer().pixelColor(10, 10), QColor(0x99, 0x66, 0x33));
 }
 
 TEST(ViewSurface, ViewportFollowsTheViewInAResizedWindow) {
     QWidget window;
-    auto* layout = new QVBoxLayout(&window);
     auto* view = new TTestView;
-    layout->addWidget(view);
+    (new QVBoxLayout(&window))->addWidget(view);
     TOGLCamera camera;
     view->SetCamera(&camera);
     std::array<GLint, 4> viewport{};
@@ -185,11 +161,59 @@ TEST(ViewSurface, ViewportFollowsTheViewInAResizedWindow) {
                viewport[2] > 0;
     };
     ASSERT_TRUE(WaitFor(viewportFits));
-
     window.resize(520, 330);
     ASSERT_TRUE(WaitFor([&] { return view->width() > 400; }));
     ASSERT_TRUE(WaitFor(viewportFits));
     EXPECT_GT(viewport[3], 200);
+}
+
+// As the main window stores it: nested objects, a camera linked by name, repeated values.
+constexpr const char* StoredView = R"(
+object View3D: TOGLView
+  ColorAmbient.Color = $00333333
+  BackgroundColor = clBlack
+  Coordinates.ColorY = clGreen
+  Camera = Cam
+  Fog.Density = 1.0
+  Fog.Density = 1.0
+end
+object Cam: TOGLCamera
+  ViewAngle = 100.0
+end
+)";
+
+TEST(ViewDescription, LoadsTheMainWindowsViewAndLinksItsCameraByName) {
+    TTestView view;
+    TOGLCamera camera;
+    view.SetBackgroundColor(clWhite);
+    view.SetCullFace(cfBack);
+    CarregaDescricao(StoredView, {{"View3D", &view}, {"Cam", &camera}});
+    EXPECT_EQ(view.BackgroundColor(), clBlack);
+    EXPECT_EQ(view.CullFace(), cfBack); // omitted: keeps what it held
+    EXPECT_EQ(view.Camera(), &camera);
+    EXPECT_EQ(camera.ViewAngle(), 100.0f);
+
+    ASSERT_TRUE(ShowAndPaint(view));
+    Settle();
+    const int paints = view.paints;
+    camera.SetViewAngle(50);
+    ASSERT_TRUE(WaitFor([&] { return view.paints > paints; }));
+}
+
+TEST(ViewDescription, CameraMustNameACamera) {
+    TOGLView view;
+    TOGLFog fog;
+    try {
+        CarregaDescricao("object View3D: TOGLView\n  Camera = Fog1\nend",
+                         {{"View3D", &view}, {"Fog1", &fog}});
+        ADD_FAILURE() << "no error";
+    } catch (const EDescriptionError& error) {
+        EXPECT_STREQ(error.what(), "Line 2: \"Fog1\" is not a TOGLCamera");
+    }
+    EXPECT_THROW(
+        CarregaDescricao("object View3D: TOGLView\n  Camera = Nobody\nend", {{"View3D", &view}}),
+        EDescriptionError);
+    EXPECT_EQ(view.Camera(), nullptr);
 }
 
 } // namespace
