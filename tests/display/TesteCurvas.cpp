@@ -2,9 +2,9 @@
 #include "TesteGL.h"
 #include "UExibe.h"
 
+#include <array>
 #include <cmath>
 #include <random>
-#include <set>
 #include <tuple>
 
 using namespace glteste;
@@ -32,36 +32,34 @@ std::vector<VerticeCapturado> VerticesDoLeque(const std::vector<PrimitivaCaptura
     return v;
 }
 
-TEST_F(Curvas, ArcoDeZeroANoventaGrausTemOnzeVertices) {
-    const auto captura = Captura([] { ExibeArcos(Lista({Arco(10, 20, 5, 2, 0, 90)})); });
-    const auto v = VerticesDoLeque(captura);
-    ASSERT_EQ(v.size(), 11u);
-    for (int k = 0; k < 11; ++k) {
-        EsperaVertice(v[k], 10 + 2 * std::cos(k * 0.157), 20 + 2 * std::sin(k * 0.157), 5);
+// Expects a fan of n red vertices on the circle about c of radius r, from angle ini in steps.
+void EsperaLeque(const std::vector<PrimitivaCapturada>& triangulos, std::array<double, 3> c,
+                 double r, double ini, double passo, std::size_t n) {
+    const auto v = VerticesDoLeque(triangulos);
+    ASSERT_EQ(v.size(), n);
+    for (std::size_t k = 0; k < n; ++k) {
+        const double a = ini + static_cast<double>(k) * passo;
+        EsperaVertice(v[k], c[0] + r * std::cos(a), c[1] + r * std::sin(a), c[2]);
         EsperaCor(v[k], 1, 0, 0);
     }
 }
 
-TEST_F(Curvas, ArcoQuePassaPorZeroGrausEhDesenhado) {
-    // Counter-clockwise from 350 to 10 degrees: 20 degrees, three steps of 0.157 rad.
-    const auto captura = Captura([] { ExibeArcos(Lista({Arco(0, 0, 0, 100, 350, 10)})); });
-    const auto v = VerticesDoLeque(captura);
-    ASSERT_EQ(v.size(), 3u);
-    const double ini = 350 * M_PI / 180;
-    for (int k = 0; k < 3; ++k)
-        EsperaVertice(v[k], 100 * std::cos(ini + k * 0.157), 100 * std::sin(ini + k * 0.157), 0);
+TEST_F(Curvas, ArcosEmPassosDe0157RadEmVermelho) {
+    EsperaLeque(Captura([] { ExibeArcos(Lista({Arco(10, 20, 5, 2, 0, 90)})); }), {10, 20, 5}, 2, 0,
+                0.157, 11);
+    // Counter-clockwise from 350 through 0 to 10 degrees: three steps.
+    EsperaLeque(Captura([] { ExibeArcos(Lista({Arco(0, 0, 0, 100, 350, 10)})); }), {0, 0, 0}, 100,
+                350 * M_PI / 180, 0.157, 3);
 }
 
 TEST_F(Curvas, ArcoSemVarreduraOuSemCentroNaoDesenhaMasDefineOVermelho) {
     TArco semCentro = Arco(0, 0, 0, 1, 0, 90);
     semCentro.Centro.reset();
     glColor3f(0, 0, 1);
-    const auto captura = Captura([&] { ExibeArcos(Lista({Arco(0, 0, 0, 1, 45, 45), semCentro})); });
-    EXPECT_TRUE(captura.empty());
-    float cor[4];
-    glGetFloatv(GL_CURRENT_COLOR, cor);
-    EXPECT_EQ(cor[0], 1);
-    EXPECT_EQ(cor[2], 0);
+    EXPECT_TRUE(Captura([&] { ExibeArcos(Lista({Arco(0, 0, 0, 1, 45, 45), semCentro})); }).empty());
+    std::array<float, 4> cor{};
+    glGetFloatv(GL_CURRENT_COLOR, cor.data());
+    EXPECT_EQ(std::tuple(cor[0], cor[1], cor[2]), std::tuple(1.0f, 0.0f, 0.0f));
 }
 
 TEST_F(Curvas, ArcoDeVarreduraEnormeParaNumaVolta) {
@@ -72,29 +70,16 @@ TEST_F(Curvas, ArcoDeVarreduraEnormeParaNumaVolta) {
     EXPECT_EQ(captura.size(), 2 * (41u - 2));
 }
 
+// Fifteen vertices in steps of 6.28 / 14, red whatever their own colour; radius 0 included.
 TEST_F(Curvas, CirculoTemQuinzeVerticesEmPassosDe628Sobre14) {
-    TCirculo circulo;
+    TCirculo circulo, pontual;
     circulo.Centro = P(-3, 4, 7);
     circulo.Raio = 10;
     circulo.Cor = Cor(0, 1, 0);
-    const auto captura = Captura([&] { ExibeCirculos(Lista({circulo})); });
-    const auto v = VerticesDoLeque(captura);
-    ASSERT_EQ(v.size(), 15u);
-    for (int k = 0; k < 15; ++k) {
-        const double a = k * 6.28 / 14;
-        EsperaVertice(v[k], -3 + 10 * std::cos(a), 4 + 10 * std::sin(a), 7);
-        EsperaCor(v[k], 1, 0, 0);
-    }
-}
-
-TEST_F(Curvas, CirculoDeRaioZeroTemQuinzeVerticesIguais) {
-    TCirculo circulo;
-    circulo.Centro = P(1, 1, 1);
-    const auto captura = Captura([&] { ExibeCirculos(Lista({circulo})); });
-    EXPECT_EQ(VerticesDoLeque(captura).size(), 15u);
-    for (const auto& t : captura)
-        for (const auto& v : t.vertices)
-            EsperaVertice(v, 1, 1, 1);
+    pontual.Centro = P(1, 1, 1);
+    EsperaLeque(Captura([&] { ExibeCirculos(Lista({circulo})); }), {-3, 4, 7}, 10, 0, 6.28 / 14,
+                15);
+    EsperaLeque(Captura([&] { ExibeCirculos(Lista({pontual})); }), {1, 1, 1}, 0, 0, 1, 15);
 }
 
 // The arc's points from the double cosine and sine are the floats that the extended ones

@@ -12,16 +12,8 @@ TEST_F(Faces, QuadrilateroEmDoisTriangulosPelaDiagonalP0P2) {
         Lista({Face({P(0, 0, 0), P(2, 0, 1), P(2, 3, 0), P(0, 3, -1)}, Cor(0.25, 0.5, 0.75))});
     const auto captura = Captura([&] { ExibeFaces3D(faces); });
     ASSERT_EQ(captura.size(), 2u);
-    const auto& t1 = captura[0].vertices;
-    const auto& t2 = captura[1].vertices;
-    ASSERT_EQ(t1.size(), 3u);
-    ASSERT_EQ(t2.size(), 3u);
-    EsperaVertice(t1[0], 0, 0, 0);
-    EsperaVertice(t1[1], 2, 0, 1);
-    EsperaVertice(t1[2], 2, 3, 0);
-    EsperaVertice(t2[0], 0, 0, 0);
-    EsperaVertice(t2[1], 2, 3, 0);
-    EsperaVertice(t2[2], 0, 3, -1);
+    EsperaVertices(captura[0], {{0, 0, 0}, {2, 0, 1}, {2, 3, 0}});
+    EsperaVertices(captura[1], {{0, 0, 0}, {2, 3, 0}, {0, 3, -1}});
     for (const auto& t : captura)
         for (const auto& v : t.vertices)
             EsperaCor(v, 0.25f, 0.5f, 0.75f);
@@ -30,11 +22,9 @@ TEST_F(Faces, QuadrilateroEmDoisTriangulosPelaDiagonalP0P2) {
 TEST_F(Faces, NormalEhP1MenosP0VezesP2MenosP0SemNormalizar) {
     const auto faces = Lista({Face({P(0, 0, 0), P(2, 0, 0), P(2, 3, 0), P(0, 3, 0)})});
     Captura([&] { ExibeFaces3D(faces); });
-    float normal[3];
-    glGetFloatv(GL_CURRENT_NORMAL, normal);
-    EXPECT_EQ(normal[0], 0);
-    EXPECT_EQ(normal[1], 0);
-    EXPECT_EQ(normal[2], 6);
+    std::array<float, 3> normal{};
+    glGetFloatv(GL_CURRENT_NORMAL, normal.data());
+    EXPECT_EQ(normal, (std::array<float, 3>{0, 0, 6}));
 }
 
 TEST_F(Faces, SemCorCinzaAzuladoEMarcadorMantemACorAnterior) {
@@ -60,8 +50,7 @@ TEST_F(Faces, TresCantosDaoUmTrianguloMenosNadaDesenham) {
         Lista({curta, Face({P(0, 0, 0), P(1, 0, 0), P(0, 1, 0)}), Face({}, Cor(0, 0, 1))});
     const auto captura = Captura([&] { ExibeFaces3D(faces); });
     ASSERT_EQ(captura.size(), 1u);
-    ASSERT_EQ(captura[0].vertices.size(), 3u);
-    EsperaVertice(captura[0].vertices[2], 0, 1, 0);
+    EsperaVertices(captura[0], {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}});
     EsperaCor(captura[0].vertices[0], 0.5f, 0.5f, 0.6f);
     float cor[4];
     glGetFloatv(GL_CURRENT_COLOR, cor);
@@ -77,8 +66,7 @@ TEST_F(Faces, LinhasSempreVermelhasEQuemNaoTemPontoFicaDeFora) {
     const auto captura = Captura([&] { ExibeLinhas(Lista({semFim, linha})); });
     ASSERT_EQ(captura.size(), 1u);
     ASSERT_EQ(captura[0].tipo, TipoPrimitiva::Linha);
-    EsperaVertice(captura[0].vertices[0], 1, 2, 3);
-    EsperaVertice(captura[0].vertices[1], 4, 5, 6);
+    EsperaVertices(captura[0], {{1, 2, 3}, {4, 5, 6}});
     EsperaCor(captura[0].vertices[0], 1, 0, 0);
     EXPECT_NEAR(captura[0].vertices[0].cor[3], 0.3f, 1e-6);
 }

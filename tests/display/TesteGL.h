@@ -9,6 +9,8 @@
 
 #include <GL/gl.h>
 
+#include <array>
+
 #include <gtest/gtest.h>
 
 class TesteGL : public ::testing::Test {
@@ -59,6 +61,15 @@ inline void EsperaVertice(const glteste::VerticeCapturado& v, double x, double y
     EXPECT_NEAR(v.x, x, 2e-3);
     EXPECT_NEAR(v.y, y, 2e-3);
     EXPECT_NEAR(v.z, z, 2e-3);
+}
+
+// Expects the primitive's vertices at these points, in this order.
+inline void EsperaVertices(const glteste::PrimitivaCapturada& p,
+                           std::initializer_list<std::array<double, 3>> pontos) {
+    ASSERT_EQ(p.vertices.size(), pontos.size());
+    std::size_t k = 0;
+    for (const auto& e : pontos)
+        EsperaVertice(p.vertices[k++], e[0], e[1], e[2]);
 }
 
 inline void EsperaCor(const glteste::VerticeCapturado& v, float r, float g, float b) {

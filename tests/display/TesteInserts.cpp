@@ -41,6 +41,7 @@ TEST_F(Insercoes, ProcuraBlocoPeloNomeExato) {
     EXPECT_EQ(ProcuraBloco(""), nullptr);
 }
 
+// A missing block skips only its insertion; one without a point stands at the origin.
 TEST_F(Insercoes, PontoGiroEEscalaPosicionamOBloco) {
     auto bloco = Bloco("B");
     bloco.LinhasBloco.Add(Linha(P(0, 0, 0), P(1, 0, 0)));
@@ -49,30 +50,14 @@ TEST_F(Insercoes, PontoGiroEEscalaPosicionamOBloco) {
     insercao.Rotacao = 90;
     insercao.Extrusao = P(0, 0, 1);
     insercao.EscalaX = 2;
-    Inserts = Lista({insercao, Insercao("B", std::nullopt)});
+    Inserts = Lista({insercao, Insercao("Falta"), Insercao("B", std::nullopt)});
 
     const GLint antes = ProfundidadeDaPilha();
     const auto captura = Captura([] { ExibeInserts(); });
     EXPECT_EQ(ProfundidadeDaPilha(), antes);
     ASSERT_EQ(captura.size(), 2u);
-    EsperaVertice(captura[0].vertices[0], 10, 20, 3);
-    EsperaVertice(captura[0].vertices[1], 10, 22, 3);
-    // Without a point: at the origin.
-    EsperaVertice(captura[1].vertices[0], 0, 0, 0);
-    EsperaVertice(captura[1].vertices[1], 1, 0, 0);
-}
-
-TEST_F(Insercoes, BlocoInexistenteNaoEscondeAsInsercoesSeguintes) {
-    auto bloco = Bloco("B");
-    bloco.LinhasBloco.Add(Linha(P(0, 0, 0), P(1, 0, 0)));
-    Blocos = Lista({bloco});
-    Inserts = Lista({Insercao("B", P(1, 0, 0)), Insercao("Falta"), Insercao("B", P(5, 0, 0))});
-
-    const GLint antes = ProfundidadeDaPilha();
-    const auto captura = Captura([] { ExibeInserts(); });
-    EXPECT_EQ(ProfundidadeDaPilha(), antes);
-    ASSERT_EQ(captura.size(), 2u);
-    EsperaVertice(captura[1].vertices[0], 5, 0, 0);
+    EsperaVertices(captura[0], {{10, 20, 3}, {10, 22, 3}});
+    EsperaVertices(captura[1], {{0, 0, 0}, {1, 0, 0}});
 }
 
 TEST_F(Insercoes, CorDaInsercaoSoValeParaFacesComMarcadorAntesDeOutraCor) {

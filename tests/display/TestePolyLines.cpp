@@ -42,20 +42,14 @@ TEST_F(PolyLines, NumeroNegativoNomeiaOMesmoVertice) {
     glColor3f(0, 0, 1);
     const auto captura = Captura([] { ExibePolyLines(Lista({Malha({Registro(1, -2, 3)})})); });
     ASSERT_EQ(captura.size(), 1u);
-    const auto& v = captura[0].vertices;
-    ASSERT_EQ(v.size(), 3u);
-    EsperaVertice(v[0], 0, 0, 0);
-    EsperaVertice(v[1], 1, 0, 0);
-    EsperaVertice(v[2], 1, 1, 0);
-    EsperaCor(v[0], 0, 0, 1); // no colour of its own
+    EsperaVertices(captura[0], {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}});
+    EsperaCor(captura[0].vertices[0], 0, 0, 1); // no colour of its own
 }
 
 TEST_F(PolyLines, RegistroDeQuatroVerticesDesenhaOsDoisTriangulos) {
     const auto captura = Captura([] { ExibePolyLines(Lista({Malha({Registro(1, 2, -3, -4)})})); });
     ASSERT_EQ(captura.size(), 2u);
-    EsperaVertice(captura[1].vertices[0], 0, 0, 0);
-    EsperaVertice(captura[1].vertices[1], 1, 1, 0);
-    EsperaVertice(captura[1].vertices[2], 0, 1, 0);
+    EsperaVertices(captura[1], {{0, 0, 0}, {1, 1, 0}, {0, 1, 0}});
     EXPECT_GT(AreaComSinal(captura[0]), 0);
     EXPECT_GT(AreaComSinal(captura[1]), 0);
 }
