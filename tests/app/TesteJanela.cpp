@@ -97,37 +97,31 @@ TEST_F(JanelaTeste, LoadingResetsCameraAndRotationBarsAndKeepsTheZoom) {
     }
 }
 
-// Through the menu, then the button: both reach the application's one error handler.
-TEST_F(JanelaTeste, FailedLoadShowsTheMessageAndLeavesBarsAndLoadedFlag) {
+// Through the menu, then the button: both reach the application's one error handler. A
+// cancelled dialog changes nothing either, and shows nothing.
+TEST_F(JanelaTeste, FailedOrCancelledLoadLeavesBarsAndLoadedFlag) {
     TForm1& j = *janela_;
-    j.OpenDialog = [&](QWidget*) { return std::optional(pasta_.filePath("nao_existe.dxf")); };
-    for (const bool carregadoAntes : {false, true}) {
-        if (carregadoAntes) j.LeArquivo(Amostra("malha_poliface_cubo.dxf"));
+    for (const int vez : {0, 1, 2}) {
+        if (vez == 1) j.LeArquivo(Amostra("malha_poliface_cubo.dxf"));
+        j.OpenDialog = [&](QWidget*) {
+            return vez == 2 ? std::optional<QString>()
+                            : std::optional(pasta_.filePath("nao_existe.dxf"));
+        };
         MoveBarras(j);
         const ContaPinturas pinturas(j);
         MensagensMostradas().clear();
-        if (carregadoAntes)
-            QTest::mouseClick(j.BotAbrir, Qt::LeftButton);
-        else
+        if (vez == 0)
             j.Abrir1->trigger();
+        else
+            QTest::mouseClick(j.BotAbrir, Qt::LeftButton);
         ProcessaEventos();
-        EXPECT_EQ(MensagensMostradas(), std::vector<QString>{"File not found"});
+        EXPECT_EQ(MensagensMostradas(),
+                  vez == 2 ? std::vector<QString>{} : std::vector<QString>{"File not found"});
         EXPECT_EQ(Posicoes(j), Movidas);
-        EXPECT_EQ(Carregado, carregadoAntes);
+        EXPECT_EQ(Carregado, vez > 0);
         EXPECT_EQ(pinturas.vezes, 0) << "a failed load requests no redraw";
         EXPECT_TRUE(j.isVisible());
     }
-}
-
-TEST_F(JanelaTeste, CancellingTheDialogChangesNothing) {
-    MoveBarras(*janela_);
-    int perguntas = 0;
-    janela_->OpenDialog = [&](QWidget*) { return ++perguntas, std::optional<QString>(); };
-    janela_->BotAbrirClick();
-    EXPECT_EQ(perguntas, 1);
-    EXPECT_EQ(Posicoes(*janela_), Movidas);
-    EXPECT_FALSE(Carregado);
-    EXPECT_TRUE(MensagensMostradas().empty());
 }
 
 TEST_F(JanelaTeste, ZoomBarSetsTheFieldOfViewAndRedraws) {
