@@ -1,8 +1,5 @@
 #include "Ajuda.h"
 
-#include "Leitores.h"
-#include "UDXF.h"
-
 #include <atomic>
 #include <fstream>
 #include <unistd.h>
@@ -22,17 +19,9 @@ ArquivoTemporario::~ArquivoTemporario() {
 
 std::string ComFimDeLinha(std::string_view linhas, std::string_view fimDeLinha) {
     std::string texto;
-    for (char c : linhas) {
-        if (c == '\n')
-            texto += fimDeLinha;
-        else
-            texto += c;
-    }
+    for (char c : linhas)
+        c == '\n' ? texto += fimDeLinha : texto += c;
     return texto;
-}
-
-std::optional<std::string> CarregaArquivo(const std::string& nome) {
-    return CarregaArquivo(nome, Entrada::TamanhoLeitura);
 }
 
 std::optional<std::string> CarregaArquivo(const std::string& nome, std::size_t tamanhoLeitura) {
@@ -55,4 +44,10 @@ std::optional<std::string> Carrega(std::string_view linhas, std::string_view fim
 
 std::string SoEntidades(std::string_view corpo) {
     return "0\nSECTION\n2\nENTITIES\n" + std::string(corpo) + "0\nENDSEC\n0\nEOF\n";
+}
+
+std::array<long double, 6> ExtremosLidos() {
+    Real e[6];
+    Extremos(e[0], e[1], e[2], e[3], e[4], e[5]);
+    return {e[0], e[1], e[2], e[3], e[4], e[5]};
 }

@@ -2,8 +2,6 @@
 #include "Ajuda.h"
 #include "DumpJSON.h"
 #include "JsonMinimo.h"
-#include "Leitores.h"
-#include "UDXF.h"
 
 #include <charconv>
 #include <cstdio>
@@ -45,30 +43,35 @@ Saida Executa(const std::string& argumentos) {
 TEST(Dump, KeysInOrderAndTheShapeOfEveryElement) {
     ASSERT_EQ(CarregaArquivo(Amostra("todas_as_entidades.dxf")), std::nullopt);
     Json j = Json::Le(ModeloEmJSON(std::nullopt, false));
+    const Json& poly = j["PolyLines"][0];
     using V = std::vector<std::string>;
-    EXPECT_EQ(Chaves(j), (V{"Erro", "Extremos", "Configuracao", "Camadas", "Faces3D", "Linhas",
-                            "Arcos", "Circulos", "PolyLines", "Blocos", "Inserts"}));
+    const std::pair<const Json*, V> casos[] = {
+        {&j,
+         {"Erro", "Extremos", "Configuracao", "Camadas", "Faces3D", "Linhas", "Arcos", "Circulos",
+          "PolyLines", "Blocos", "Inserts"}},
+        {&j["Configuracao"],
+         {"XIni", "YIni", "ZIni", "VBaixa", "VMedia", "VAlta", "Altura", "Angulo"}},
+        {&j["Camadas"][0], {"Nome", "Cor"}},
+        {&j["Faces3D"][0], {"Camada", "Cor", "Pontos"}},
+        {&j["Linhas"][0], {"Camada", "Cor", "P1", "P2"}},
+        {&j["Blocos"][0]["LinhasBloco"][0], {"Camada", "Cor", "P1", "P2"}},
+        {&j["Arcos"][0], {"Camada", "Cor", "Centro", "Raio", "AngIni", "AngFim"}},
+        {&j["Circulos"][0], {"Camada", "Cor", "Centro", "Raio"}},
+        {&poly,
+         {"Camada", "Cor", "Flags", "VerticesSeguem", "ContM", "ContN", "DensM", "DensN",
+          "Elevacao", "Vertices", "Faces"}},
+        {&poly["Vertices"][0], {"Camada", "Cor", "Ponto"}},
+        {&j["Blocos"][0],
+         {"Nome", "Flags", "Camada", "Cor", "Base", "FacesBloco", "LinhasBloco", "ArcosBloco",
+          "CirculosBloco", "PolyLinesBloco"}},
+        {&j["Inserts"][0],
+         {"Camada", "Cor", "NomeBloco", "Ponto", "Extrusao", "EscalaX", "EscalaY", "EscalaZ",
+          "Rotacao", "NumColunas", "NumLinhas", "EspColunas", "EspLinhas"}}};
+    for (const auto& [objeto, chaves] : casos)
+        EXPECT_EQ(Chaves(*objeto), chaves);
     EXPECT_TRUE(j["Erro"].Nulo());
     EXPECT_EQ(j["Extremos"].itens.size(), 6u);
-    EXPECT_EQ(Chaves(j["Configuracao"]),
-              (V{"XIni", "YIni", "ZIni", "VBaixa", "VMedia", "VAlta", "Altura", "Angulo"}));
     EXPECT_EQ(j["Configuracao"]["XIni"].numero, 50);
-    EXPECT_EQ(Chaves(j["Camadas"][0]), (V{"Nome", "Cor"}));
-    EXPECT_EQ(Chaves(j["Faces3D"][0]), (V{"Camada", "Cor", "Pontos"}));
-    EXPECT_EQ(Chaves(j["Linhas"][0]), (V{"Camada", "Cor", "P1", "P2"}));
-    EXPECT_EQ(Chaves(j["Arcos"][0]), (V{"Camada", "Cor", "Centro", "Raio", "AngIni", "AngFim"}));
-    EXPECT_EQ(Chaves(j["Circulos"][0]), (V{"Camada", "Cor", "Centro", "Raio"}));
-    const Json& poly = j["PolyLines"][0];
-    EXPECT_EQ(Chaves(poly), (V{"Camada", "Cor", "Flags", "VerticesSeguem", "ContM", "ContN",
-                               "DensM", "DensN", "Elevacao", "Vertices", "Faces"}));
-    EXPECT_EQ(Chaves(poly["Vertices"][0]), (V{"Camada", "Cor", "Ponto"}));
-    EXPECT_EQ(Chaves(j["Blocos"][0]),
-              (V{"Nome", "Flags", "Camada", "Cor", "Base", "FacesBloco", "LinhasBloco",
-                 "ArcosBloco", "CirculosBloco", "PolyLinesBloco"}));
-    EXPECT_EQ(Chaves(j["Blocos"][0]["LinhasBloco"][0]), Chaves(j["Linhas"][0]));
-    EXPECT_EQ(Chaves(j["Inserts"][0]),
-              (V{"Camada", "Cor", "NomeBloco", "Ponto", "Extrusao", "EscalaX", "EscalaY", "EscalaZ",
-                 "Rotacao", "NumColunas", "NumLinhas", "EspColunas", "EspLinhas"}));
     EXPECT_TRUE(j["Inserts"][0]["Extrusao"].Nulo());
     EXPECT_TRUE(j["Linhas"][1]["Cor"].Nulo());
     EXPECT_EQ(j["Linhas"][0]["P2"][0].numero, 100);
@@ -95,10 +98,7 @@ TEST(Dump, TextsAreAsciiAndRealsReadBackExactly) {
     Json j = Json::Le(json);
     EXPECT_EQ(j["Linhas"][0]["Camada"].texto, "A\"\\\x01\xE9\x7F~");
     const Json& p = j["Linhas"][0]["P1"];
-    const TPonto3D& lido = *Linhas[0].P1;
-    EXPECT_EQ(p[0].numero, lido.X.ComoDouble());
-    EXPECT_EQ(p[1].numero, lido.Y.ComoDouble());
-    EXPECT_EQ(p[2].numero, lido.Z.ComoDouble());
+    EXPECT_EQ((Tripla{p[0].numero, p[1].numero, p[2].numero}), Em(Linhas[0].P1));
     EXPECT_NE(json.find("[0.10000000000002274,"), std::string::npos); // 0.1 as a Real holds it
 }
 

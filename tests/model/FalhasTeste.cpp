@@ -1,7 +1,6 @@
 // Failures: their messages, the model kept, the file closed, and no hang at the end of input.
 #include "Ajuda.h"
 #include "Arquivo.h"
-#include "UDXF.h"
 
 #include <filesystem>
 #include <fstream>
@@ -13,27 +12,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string Linha = "0\nLINE\n10\n1\n20\n2\n30\n3\n11\n4\n21\n5\n31\n6\n";
 const std::string Incompleto = "Unexpected end of file: the file is incomplete";
 
 int DescritoresAbertos() {
     return static_cast<int>(std::distance(fs::directory_iterator("/proc/self/fd"), {}));
 }
 
-TEST(Abertura, MissingFileAndMissingFolder) {
-    ASSERT_EQ(Carrega(SoEntidades(Linha)), std::nullopt);
+TEST(Abertura, MissingFileMissingFolderAndAFolder) {
+    ASSERT_EQ(Carrega(SoEntidades(LinhaDXF)), std::nullopt);
     fs::path pasta = fs::temp_directory_path();
     EXPECT_EQ(CarregaArquivo((pasta / "nao-existe.dxf").string()), "File not found");
     EXPECT_EQ(Linhas.Count(), 0); // the lists were replaced before opening
-    EXPECT_EQ(static_cast<long double>(XMin), 50000);
-    EXPECT_EQ(static_cast<long double>(ZMax), -50000);
+    EXPECT_EQ(ExtremosLidos(), SemExtremos);
     EXPECT_EQ(CarregaArquivo("nao-existe.dxf"), "File not found");
     EXPECT_EQ(CarregaArquivo((pasta / "pasta-que-nao-existe" / "a.dxf").string()),
               "Invalid filename");
-}
-
-TEST(Abertura, AFolderIsAnIoError) {
-    EXPECT_EQ(CarregaArquivo(fs::temp_directory_path().string()), "I/O error 21");
+    EXPECT_EQ(CarregaArquivo(pasta.string()), "I/O error 21");
 }
 
 TEST(Abertura, TooManyOpenFiles) {
@@ -61,24 +55,27 @@ TEST(Abertura, AccessDenied) {
 }
 
 TEST(Abertura, TheFileIsClosedAfterSuccessAndFailure) {
-    int antes = DescritoresAbertos();
-    ASSERT_EQ(Carrega(SoEntidades(Linha)), std::nullopt);
-    EXPECT_EQ(DescritoresAbertos(), antes);
-    ASSERT_EQ(Carrega(SoEntidades("0\nLINE\n10\nx\n")), "Invalid numeric input");
-    EXPECT_EQ(DescritoresAbertos(), antes);
-    ASSERT_EQ(Carrega(SoEntidades(Linha).substr(0, 40)), Incompleto);
-    EXPECT_EQ(DescritoresAbertos(), antes);
+    const int antes = DescritoresAbertos();
+    const std::pair<std::string, std::optional<std::string>> casos[] = {
+        {SoEntidades(LinhaDXF), std::nullopt},
+        {SoEntidades("0\nLINE\n10\nx\n"), "Invalid numeric input"},
+        {SoEntidades(LinhaDXF).substr(0, 40), Incompleto}};
+    for (const auto& [texto, erro] : casos) {
+        ASSERT_EQ(Carrega(texto), erro);
+        EXPECT_EQ(DescritoresAbertos(), antes);
+    }
 }
 
 TEST(FimPrematuro, KeepsWhatWasReadWithoutTheElementBeingRead) {
-    std::string texto = SoEntidades(Linha + Linha);
+    std::string texto = SoEntidades(LinhaDXF + LinhaDXF);
     texto = texto.substr(0, texto.rfind("0\nLINE") + 20); // inside the second LINE
     EXPECT_EQ(Carrega(texto), Incompleto);
     EXPECT_EQ(Linhas.Count(), 1);
     EXPECT_EQ(static_cast<long double>(XMax), 4);
 
     EXPECT_EQ(Carrega("0\nSECTION\n2\nHEADER\n9\n$ACADVER\n"), Incompleto);
-    EXPECT_EQ(Carrega(SoEntidades(Linha).substr(0, 20) + "\x1A" + SoEntidades(Linha)), Incompleto);
+    EXPECT_EQ(Carrega(SoEntidades(LinhaDXF).substr(0, 20) + "\x1A" + SoEntidades(LinhaDXF)),
+              Incompleto);
     EXPECT_EQ(Carrega(""), Incompleto);
 }
 

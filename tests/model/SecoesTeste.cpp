@@ -1,12 +1,9 @@
 // Sections, skipping, the LAYER table and the configuration block after 0/EOF.
 #include "Ajuda.h"
-#include "UDXF.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-const std::string Linha = "0\nLINE\n8\nL\n10\n1\n20\n2\n30\n3\n11\n4\n21\n5\n31\n6\n";
 
 std::string Secao(std::string_view nome, std::string_view corpo) {
     return "0\nSECTION\n2\n" + std::string(nome) + "\n" + std::string(corpo) + "0\nENDSEC\n";
@@ -18,92 +15,69 @@ std::string Tabela(std::string_view nome, std::string_view entradas) {
 }
 
 TEST(Secoes, OnlyEofGivesAnEmptyModel) {
-    Carrega(SoEntidades(Linha)); // something from before, which must go
+    Carrega(SoEntidades(LinhaDXF)); // something from before, which must go
     ASSERT_EQ(Carrega("0\nEOF\n"), std::nullopt);
     EXPECT_EQ(Linhas.Count(), 0);
     EXPECT_EQ(Camadas.Count(), 0);
-    EXPECT_EQ(Blocos.Count(), 0);
-    Real e[6];
-    Extremos(e[0], e[1], e[2], e[3], e[4], e[5]);
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(static_cast<long double>(e[i]), i < 3 ? 50000 : -50000);
+    EXPECT_EQ(ExtremosLidos(), SemExtremos);
 }
 
-TEST(Secoes, HeaderClassesAndUnknownSectionsAreSkippedWhole) {
-    std::string texto = Secao("HEADER", "9\n$ACADVER\n1\nAC1009\n" + Linha) +
-                        Secao("CLASSES", "0\nCLASS\n1\nX\n0\nSECTION\n2\nENTITIES\n" + Linha) +
-                        Secao("OBJECTS", Linha + "0\nENDTAB\n") + Secao("ENTITIES", Linha) +
-                        "0\nEOF\n";
-    ASSERT_EQ(Carrega(texto), std::nullopt);
-    EXPECT_EQ(Linhas.Count(), 1);
-}
-
-TEST(Secoes, KeywordsCountWhateverTheirCodeAndOnlyWhenExact) {
+TEST(Secoes, SkippedWholeAndKeywordsCountWhateverTheirCodeAndOnlyWhenExact) {
     // "SECTION" under code 5 still opens a section; " SECTION" does not.
-    std::string texto = "5\nSECTION\n2\nENTITIES\n" + Linha + "0\nENDSEC\n" +
-                        "0\n SECTION\n2\nENTITIES\n" + Linha + "0\nENDSEC\n0\nEOF\n";
+    std::string texto = Secao("HEADER", "9\n$ACADVER\n1\nAC1009\n" + LinhaDXF) +
+                        Secao("CLASSES", "0\nCLASS\n1\nX\n0\nSECTION\n2\nENTITIES\n" + LinhaDXF) +
+                        Secao("OBJECTS", LinhaDXF + "0\nENDTAB\n") + "5\nSECTION\n2\nENTITIES\n" +
+                        LinhaDXF + "0\nENDSEC\n" + "0\n SECTION\n2\nENTITIES\n" + LinhaDXF +
+                        "0\nENDSEC\n0\nEOF\n";
     ASSERT_EQ(Carrega(texto), std::nullopt);
     EXPECT_EQ(Linhas.Count(), 1);
 }
 
-TEST(Camadas, OnlyTheLayerTableIsKeptInFileOrder) {
+TEST(Camadas, OnlyTheLayerTableIsKeptInFileOrderAndColoursStayOnTheLayer) {
     std::string tabelas = Tabela("LTYPE", "0\nLTYPE\n2\nCONTINUOUS\n70\n0\n") +
-                          Tabela("LAYER", "0\nLAYER\n2\nA\n70\n0\n62\n1\n6\nCONTINUOUS\n"
+                          Tabela("LAYER", "0\nLAYER\n2\nL\n70\n0\n62\n1\n6\nCONTINUOUS\n"
                                           "0\nLAYER\n2\nB\n70\n0\n6\nCONTINUOUS\n"
                                           "0\nLAYER\n2\nC\n62\n-7\n") +
                           Tabela("STYLE", "0\nSTYLE\n2\nSTANDARD\n");
-    ASSERT_EQ(Carrega(Secao("TABLES", tabelas) + "0\nEOF\n"), std::nullopt);
+    ASSERT_EQ(Carrega(Secao("TABLES", tabelas) + SoEntidades(LinhaDXF)), std::nullopt);
     ASSERT_EQ(Camadas.Count(), 3);
-    EXPECT_EQ(Camadas[0].Nome, "A");
-    EXPECT_EQ(static_cast<long double>(Camadas[0].Cor->R), 1);
-    EXPECT_EQ(static_cast<long double>(Camadas[0].Cor->G), 0);
+    EXPECT_EQ(Camadas[0].Nome, "L");
+    EXPECT_EQ(Em(Camadas[0].Cor), (Tripla{1, 0, 0}));
     EXPECT_FALSE(Camadas[1].Cor.has_value());
-    EXPECT_EQ(static_cast<long double>(Camadas[2].Cor->G), 1); // switched off: yellow
-    EXPECT_EQ(static_cast<long double>(Camadas[2].Cor->B), 0);
+    EXPECT_EQ(Em(Camadas[2].Cor), (Tripla{1, 1, 0})); // switched off: yellow
+    EXPECT_FALSE(Linhas[0].Cor.has_value());          // never taken from its layer "L"
 }
 
-TEST(Camadas, EmptyTableMissingTablesAndAForeignEntry) {
+TEST(Camadas, EmptyTableAndAForeignEntry) {
     ASSERT_EQ(Carrega(Secao("TABLES", Tabela("LAYER", "")) + "0\nEOF\n"), std::nullopt);
     EXPECT_EQ(Camadas.Count(), 0);
-    ASSERT_EQ(Carrega(SoEntidades(Linha)), std::nullopt);
-    EXPECT_EQ(Camadas.Count(), 0);
-
     // The entries before a foreign record stay; the rest of the table is skipped as plain
     // groups and the section and file go on normally.
     std::string tabelas = Tabela("LAYER", "0\nLAYER\n2\nA\n0\nSTYLE\n2\nS\n0\nLAYER\n2\nB\n") +
                           Tabela("LAYER", "0\nLAYER\n2\nC\n");
-    ASSERT_EQ(Carrega(Secao("TABLES", tabelas) + Secao("ENTITIES", Linha) + "0\nEOF\n"),
-              std::nullopt);
+    ASSERT_EQ(Carrega(Secao("TABLES", tabelas) + SoEntidades(LinhaDXF)), std::nullopt);
     ASSERT_EQ(Camadas.Count(), 2);
     EXPECT_EQ(Camadas[0].Nome, "A");
     EXPECT_EQ(Camadas[1].Nome, "C");
     EXPECT_EQ(Linhas.Count(), 1);
 }
 
-TEST(Camadas, ElementColourIsNeverTakenFromItsLayer) {
-    ASSERT_EQ(Carrega(Secao("TABLES", Tabela("LAYER", "0\nLAYER\n2\nL\n62\n1\n")) +
-                      Secao("ENTITIES", Linha) + "0\nEOF\n"),
-              std::nullopt);
-    EXPECT_FALSE(Linhas[0].Cor.has_value());
-}
-
 class Config : public ::testing::Test {
   protected:
     void SetUp() override { Configuracao = TConfiguracao{}; }
     static long double XIni() { return Configuracao.XIni; }
+    static long double YIni() { return Configuracao.YIni; }
 };
 
-TEST_F(Config, SetsOnlyTheKeysItHas) {
+TEST_F(Config, SetsOnlyTheKeysItHasAndKeepsThemAcrossLoads) {
     ASSERT_EQ(Carrega("0\nEOF\n999\nCONFIG\n1\nXINI\n40\n12.5\n"), std::nullopt);
     EXPECT_EQ(XIni(), 12.5L);
-    EXPECT_EQ(static_cast<long double>(Configuracao.YIni), 0);
-    EXPECT_EQ(Configuracao.Altura, 0);
-
-    // Not reset by the next load: keys it does not set keep their values.
-    ASSERT_EQ(Carrega("0\nEOF\n999\nCONFIG\n1\nALTURA\n70\n3\n1\nVALTA\n40\n-2\n"), std::nullopt);
+    EXPECT_EQ(YIni(), 0);
+    ASSERT_EQ(Carrega("0\nEOF\n999\nCONFIG\n1\nALTURA\n70\n3\n"), std::nullopt);
     EXPECT_EQ(XIni(), 12.5L);
     EXPECT_EQ(Configuracao.Altura, 3);
-    EXPECT_EQ(static_cast<long double>(Configuracao.VAlta), -2);
+    ASSERT_EQ(Carrega("999\nCONFIG\n1\nXINI\n40\n7\n0\nEOF\n"), std::nullopt); // before EOF
+    EXPECT_EQ(XIni(), 12.5L);
 }
 
 TEST_F(Config, AllKeysAndAnUnknownKeyCostsNothing) {
@@ -112,36 +86,26 @@ TEST_F(Config, AllKeysAndAnUnknownKeyCostsNothing) {
                       "1\nALTURA\n70\n7\n1\nangulo\n70\n1\n1\nANGULO\n70\n8\n"),
               std::nullopt);
     const auto& c = Configuracao;
-    long double reais[] = {c.XIni, c.YIni, c.ZIni, c.VBaixa, c.VMedia, c.VAlta};
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(reais[i], i + 1);
+    EXPECT_EQ((std::array<long double, 6>{c.XIni, c.YIni, c.ZIni, c.VBaixa, c.VMedia, c.VAlta}),
+              (std::array<long double, 6>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(c.Altura, 7);
     EXPECT_EQ(c.Angulo, 8);
-}
-
-TEST_F(Config, IgnoredBeforeEof) {
-    ASSERT_EQ(Carrega("999\nCONFIG\n1\nXINI\n40\n12.5\n0\nEOF\n"), std::nullopt);
-    EXPECT_EQ(XIni(), 0);
 }
 
 // After 0/EOF the drawing is complete: nothing that follows can fail the load. A bad,
 // too large or missing value ends the block and keeps what was set before it.
 TEST_F(Config, NothingAfterEofFailsTheLoad) {
-    ASSERT_EQ(Carrega(SoEntidades(Linha) +
+    ASSERT_EQ(Carrega(SoEntidades(LinhaDXF) +
                       "999\nCONFIG\n1\nXINI\n40\n1.5\n1\nALTURA\n70\n3.5\n1\nYINI\n40\n9\n"),
               std::nullopt);
     EXPECT_EQ(XIni(), 1.5L);
     EXPECT_EQ(Configuracao.Altura, 0);
-    EXPECT_EQ(static_cast<long double>(Configuracao.YIni), 0);
+    EXPECT_EQ(YIni(), 0);
     EXPECT_EQ(Linhas.Count(), 1);
-
-    EXPECT_EQ(Carrega("0\nEOF\n999\nCONFIG\n1\nYINI\n40\n1e39\n"), std::nullopt);
-    EXPECT_EQ(Carrega("0\nEOF\n999\nCONFIG\n1\nYINI\n40\n"), std::nullopt); // cut short
-    EXPECT_EQ(Carrega("0\nEOF\n999\nCONFIG\n1\nYINI\n"), std::nullopt);
-    EXPECT_EQ(static_cast<long double>(Configuracao.YIni), 0);
-
-    EXPECT_EQ(Carrega("0\nEOF\nthis is not\na group at all\n"), std::nullopt);
-    EXPECT_EQ(Carrega("0\nEOF\n\n\n"), std::nullopt);
+    for (const char* resto : {"999\nCONFIG\n1\nYINI\n40\n1e39\n", "999\nCONFIG\n1\nYINI\n40\n",
+                              "999\nCONFIG\n1\nYINI\n", "this is not\na group at all\n", "\n\n"})
+        EXPECT_EQ(Carrega(std::string("0\nEOF\n") + resto), std::nullopt) << resto;
+    EXPECT_EQ(YIni(), 0);
     EXPECT_EQ(Carrega("0\nEOF"), std::nullopt); // no line end after the last line
 }
 
