@@ -102,38 +102,27 @@ TEST(Dump, TextsAreAsciiAndRealsReadBackExactly) {
     EXPECT_NE(json.find("[0.10000000000002274,"), std::string::npos); // 0.1 as a Real holds it
 }
 
-TEST(Dump, CountsGiveListLengthsAndEachBlocksLists) {
-    ASSERT_EQ(CarregaArquivo(Amostra("todas_as_entidades.dxf")), std::nullopt);
-    Json j = Json::Le(ModeloEmJSON(std::nullopt, true));
-    EXPECT_EQ(j["Camadas"].numero, 4);
-    EXPECT_EQ(j["Faces3D"].numero, 2);
-    EXPECT_EQ(j["Inserts"].numero, 2);
-    ASSERT_EQ(j["Blocos"].itens.size(), 1u);
-    const Json& b = j["Blocos"][0];
-    EXPECT_EQ(Chaves(b),
+TEST(Dump, CountsExitStatusAndUsage) {
+    Saida ok = Executa("--counts " + Amostra("todas_as_entidades.dxf"));
+    EXPECT_EQ(ok.status, 0);
+    Json j = Json::Le(ok.texto);
+    EXPECT_EQ((std::array{j["Camadas"].numero, j["Faces3D"].numero, j["Inserts"].numero}),
+              (std::array{4.0, 2.0, 2.0}));
+    ASSERT_EQ(j["Blocos"].itens.size(), 1u); // each block's own lists counted
+    EXPECT_EQ(Chaves(j["Blocos"][0]),
               (std::vector<std::string>{"Nome", "FacesBloco", "LinhasBloco", "ArcosBloco",
                                         "CirculosBloco", "PolyLinesBloco"}));
-    EXPECT_EQ(b["LinhasBloco"].numero, 2);
-    EXPECT_EQ(b["CirculosBloco"].numero, 1);
-}
+    EXPECT_EQ(j["Blocos"][0]["LinhasBloco"].numero, 2);
 
-TEST(Dump, ExitStatusAndUsage) {
-    Saida ok = Executa("--counts " + Amostra("malha_poliface_cubo.dxf"));
-    EXPECT_EQ(ok.status, 0);
-    EXPECT_EQ(Json::Le(ok.texto)["PolyLines"].numero, 1);
-
-    ArquivoTemporario ruim(ComFimDeLinha(SoEntidades("0\nLINE\n10\n1\n20\n2\n30\n3\n0\nLINE\n10\n"
-                                                     "1,5\n")));
+    ArquivoTemporario ruim(ComFimDeLinha(SoEntidades(LinhaDXF + "0\nLINE\n10\n1,5\n")));
     Saida falha = Executa(ruim.Nome());
     EXPECT_EQ(falha.status, 1);
-    Json j = Json::Le(falha.texto);
+    j = Json::Le(falha.texto);
     EXPECT_EQ(j["Erro"].texto, "Invalid numeric input");
     EXPECT_EQ(j["Linhas"].itens.size(), 1u); // the model as far as read
     EXPECT_EQ(Executa("/nao/existe.dxf").status, 1);
-
-    EXPECT_EQ(Executa("").status, 2);
-    EXPECT_EQ(Executa("--bad " + ruim.Nome()).status, 2);
-    EXPECT_EQ(Executa(ruim.Nome() + " " + ruim.Nome()).status, 2);
+    for (std::string uso : {std::string(), "--bad " + ruim.Nome(), ruim.Nome() + " " + ruim.Nome()})
+        EXPECT_EQ(Executa(uso).status, 2) << uso;
 }
 
 // Every sample gives the same model whatever the size of the pieces the file is read in.
