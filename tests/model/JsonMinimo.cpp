@@ -12,36 +12,30 @@ class Analisador {
     explicit Analisador(std::string_view t) : t_(t) {}
 
     Json Valor() {
-        Espacos();
-        if (i_ >= t_.size()) Falha();
         Json j;
-        char c = t_[i_];
-        if (c == '{') {
+        if (Proximo('{')) {
             j.tipo = Json::Tipo::Objeto;
-            ++i_;
             if (Proximo('}')) return j;
             do {
-                Espacos();
                 std::string chave = Texto();
                 Espera(':');
                 j.membros.emplace_back(std::move(chave), Valor());
             } while (Proximo(','));
             Espera('}');
-        } else if (c == '[') {
+        } else if (Proximo('[')) {
             j.tipo = Json::Tipo::Lista;
-            ++i_;
             if (Proximo(']')) return j;
-            do {
+            do
                 j.itens.push_back(Valor());
-            } while (Proximo(','));
+            while (Proximo(','));
             Espera(']');
-        } else if (c == '"') {
+        } else if (i_ < t_.size() && t_[i_] == '"') {
             j.tipo = Json::Tipo::Texto;
             j.texto = Texto();
         } else if (Palavra("null")) {
         } else if (Palavra("true") || Palavra("false")) {
             j.tipo = Json::Tipo::Logico;
-            j.logico = t_[i_ - 1] == 'e' && t_[i_ - 2] == 'u';
+            j.logico = t_[i_ - 2] == 'u';
         } else {
             j.tipo = Json::Tipo::Numero;
             auto [fim, erro] = std::from_chars(t_.data() + i_, t_.data() + t_.size(), j.numero);
@@ -52,21 +46,16 @@ class Analisador {
     }
 
     void Fim() {
-        Espacos();
-        if (i_ != t_.size()) Falha();
+        if (Proximo(0) || i_ != t_.size()) Falha(); // only blanks may follow
     }
 
   private:
     [[noreturn]] void Falha() { throw std::runtime_error("bad JSON at " + std::to_string(i_)); }
-    void Espacos() {
-        while (i_ < t_.size() &&
-               (t_[i_] == ' ' || t_[i_] == '\n' || t_[i_] == '\r' || t_[i_] == '\t'))
-            ++i_;
-    }
+    // Skips blanks, then takes `c` if it comes next.
     bool Proximo(char c) {
-        Espacos();
-        if (i_ < t_.size() && t_[i_] == c) return ++i_, true;
-        return false;
+        while (i_ < t_.size() && std::string_view(" \n\r\t").find(t_[i_]) != std::string_view::npos)
+            ++i_;
+        return i_ < t_.size() && t_[i_] == c && ++i_;
     }
     void Espera(char c) {
         if (!Proximo(c)) Falha();
@@ -83,11 +72,9 @@ class Analisador {
             char c = t_[i_++];
             if (c != '\\') {
                 s += c;
-                continue;
-            }
-            if (i_ >= t_.size()) Falha();
-            char e = t_[i_++];
-            if (e == 'u') { // only \u00XX is needed here
+            } else if (i_ >= t_.size()) {
+                Falha();
+            } else if (char e = t_[i_++]; e == 'u') { // only \u00XX is needed here
                 if (i_ + 4 > t_.size()) Falha();
                 s += static_cast<char>(std::stoi(std::string(t_.substr(i_, 4)), nullptr, 16));
                 i_ += 4;
