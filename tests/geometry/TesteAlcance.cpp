@@ -83,22 +83,15 @@ TEST(Alcance, NuncaDeixaDeForaUmaFaceQueASondaMarcaria) {
 
         for (int linha = 0; linha < 10; ++linha) {
             // A line passing the placed centre at a random fraction of the placed reach.
-            std::array<double, 3> c{};
-            for (int r = 0; r < 3; ++r)
-                c[r] = alcance.centro[0] * m[r] + alcance.centro[1] * m[4 + r] +
-                       alcance.centro[2] * m[8 + r] + m[12 + r];
-            const std::array<double, 3> d{u(sorteio), u(sorteio), u(sorteio)};
-            std::array<double, 3> w{u(sorteio), u(sorteio), u(sorteio)};
-            const double dd = d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
-            const double wd = (w[0] * d[0] + w[1] * d[1] + w[2] * d[2]) / dd;
-            for (int i = 0; i < 3; ++i)
-                w[i] -= wd * d[i]; // across the line
-            const double wn = std::hypot(w[0], w[1], w[2]);
-            const double distancia = alcance.raio * esc * 2.5 * (1 + u(sorteio)) / 2;
-            const TPonto3D S = Ponto(c[0] + w[0] / wn * distancia - 40 * d[0],
-                                     c[1] + w[1] / wn * distancia - 40 * d[1],
-                                     c[2] + w[2] / wn * distancia - 40 * d[2]);
-            const TPonto3D E = Ponto(S.X + 50 * d[0], S.Y + 50 * d[1], S.Z + 50 * d[2]);
+            TPonto3D c = Ponto(alcance.centro[0], alcance.centro[1], alcance.centro[2]), w;
+            TransformaPonto(m, c);
+            const TPonto3D d = Ponto(u(sorteio), u(sorteio), u(sorteio));
+            NormalDaFace(Ponto(0, 0, 0), Ponto(u(sorteio), u(sorteio), u(sorteio)), d, w);
+            const long double escala = alcance.raio * esc * 2.5 * (1 + u(sorteio)) / 2 /
+                                       static_cast<long double>(Comprimento(w));
+            const TPonto3D S = Ponto(c.X + w.X * escala - 40 * d.X, c.Y + w.Y * escala - 40 * d.Y,
+                                     c.Z + w.Z * escala - 40 * d.Z);
+            const TPonto3D E = Ponto(S.X + 50 * d.X, S.Y + 50 * d.Y, S.Z + 50 * d.Z);
 
             const bool marca = SondaMarcaAlgo(faces, m, S, E);
             marcou += marca;
