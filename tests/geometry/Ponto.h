@@ -7,3 +7,8 @@ inline TPonto3D Ponto(Real x, Real y, Real z) {
     DefinePonto(p, x, y, z);
     return p;
 }
+
+using Tripla = std::array<long double, 3>;
+inline Tripla Em(const TPonto3D& p) {
+    return {p.X, p.Y, p.Z};
+}

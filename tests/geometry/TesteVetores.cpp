@@ -5,12 +5,6 @@
 
 namespace {
 
-void EsperaPonto(const TPonto3D& p, long double x, long double y, long double z) {
-    EXPECT_EQ(p.X, x);
-    EXPECT_EQ(p.Y, y);
-    EXPECT_EQ(p.Z, z);
-}
-
 TEST(Vetores, ComprimentoEProdutoEscalar) {
     EXPECT_EQ(Comprimento(Ponto(0, 0, 0)), 0);
     EXPECT_EQ(Comprimento(Ponto(0, -12, 5)), 13);
@@ -21,20 +15,20 @@ TEST(Vetores, ComprimentoEProdutoEscalar) {
 TEST(Vetores, ResultadoPodeEscreverSobreUmOperando) {
     TPonto3D a = Ponto(5, 7, 9), c = Ponto(1, 1, 1);
     Diferenca(a, Ponto(1, 2, 3), a);
-    EsperaPonto(a, 4, 5, 6);
+    EXPECT_EQ(Em(a), (Tripla{4, 5, 6}));
     Diferenca(a, c, c);
-    EsperaPonto(c, 3, 4, 5);
+    EXPECT_EQ(Em(c), (Tripla{3, 4, 5}));
     a = Ponto(0, 0, 0);
     NormalDaFace(a, Ponto(1, 0, 0), Ponto(0, 1, 0), a);
-    EsperaPonto(a, 0, 0, -1);
+    EXPECT_EQ(Em(a), (Tripla{0, 0, -1}));
 }
 
 TEST(Vetores, NormalDaFaceApontaParaLongeDeQuemVeOsCantosEmSentidoAntiHorario) {
     TPonto3D n;
     NormalDaFace(Ponto(0, 0, 0), Ponto(4, 0, 0), Ponto(0, 0, 3), n);
-    EsperaPonto(n, 0, 12, 0); // twice the triangle's area
+    EXPECT_EQ(Em(n), (Tripla{0, 12, 0})); // twice the triangle's area
     NormalDaFace(Ponto(0, 0, 0), Ponto(1, 1, 1), Ponto(2, 2, 2), n);
-    EsperaPonto(n, 0, 0, 0);
+    EXPECT_EQ(Em(n), (Tripla{0, 0, 0}));
 }
 
 // The normal sent to OpenGL equals the one computed with every intermediate held in a Real.
@@ -57,23 +51,21 @@ TEST(Transformacao, ColunasTranslacaoSemDivisaoEPrecisaoSimples) {
     struct Caso {
         MatrizGL m;
         TPonto3D p;
-        long double x, y, z;
+        Tripla esperado;
     } casos[] = {
         {{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1},
          Ponto(1.0L / 3, -2, 0.1L),
-         1.0f / 3,
-         -2,
-         0.1f},
-        {{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 10, 20, 30, 1}, Ponto(1, 2, 3), 11, 22, 33},
+         {1.0f / 3, -2, 0.1f}},
+        {{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 10, 20, 30, 1}, Ponto(1, 2, 3), {11, 22, 33}},
         // w = 2x + 1: a projective matrix, not divided by w
-        {{1, 0, 0, 2, 0, 1, 0, 0, 0, 0, 1, 0, 10, 20, 30, 1}, Ponto(1, 2, 3), 11, 22, 33},
+        {{1, 0, 0, 2, 0, 1, 0, 0, 0, 0, 1, 0, 10, 20, 30, 1}, Ponto(1, 2, 3), {11, 22, 33}},
         // a turn of 90 degrees about Z in column order: x -> y, y -> -x
-        {{0, 1, 0, 0, -1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}, Ponto(1, 2, 3), -2, 1, 3},
+        {{0, 1, 0, 0, -1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}, Ponto(1, 2, 3), {-2, 1, 3}},
     };
     for (auto& c : casos) {
         SCOPED_TRACE(&c - casos);
         TransformaPonto(c.m, c.p);
-        EsperaPonto(c.p, c.x, c.y, c.z);
+        EXPECT_EQ(Em(c.p), c.esperado);
     }
 }
 
