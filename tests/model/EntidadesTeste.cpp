@@ -6,47 +6,40 @@
 
 namespace {
 
-// LinhaDXF with colour 1 (red).
-const std::string LinhaVermelha = LinhaDXF + "62\n1\n";
-
 std::optional<std::string> CarregaEntidades(std::string_view corpo) {
     return Carrega(SoEntidades(corpo));
 }
 
-TEST(Linha, AllGroupsAndARepeatedPoint) {
-    ASSERT_EQ(CarregaEntidades(LinhaVermelha + "0\nLINE\n10\n1\n20\n2\n30\n3\n10\n7\n20\n8\n30\n9\n"
-                                               "0\nLINE\n8\nX\n"),
+long double L(Real r) {
+    return r;
+}
+
+TEST(Linha, AllGroupsARepeatedPointAndMissingYOrZ) {
+    ASSERT_EQ(CarregaEntidades(LinhaDXF + "62\n1\n" +
+                               // the second group 10 replaces the first; no group 11
+                               "0\nLINE\n10\n1\n20\n2\n30\n3\n10\n7\n20\n8\n30\n9\n"
+                               // 2D line (no 30, 31): both points, Z = 0
+                               "0\nLINE\n10\n1\n20\n2\n11\n3\n21\n4\n"
+                               // groups interleaved: each point gets its X only
+                               "0\nLINE\n10\n1\n11\n2\n20\n3\n21\n4\n30\n5\n31\n6\n"
+                               // circle without 30: the radius after it is kept
+                               "0\nCIRCLE\n10\n5\n20\n6\n40\n2.5\n"
+                               // Z without Y
+                               "0\nARC\n10\n1\n30\n9\n"),
               std::nullopt);
-    ASSERT_EQ(Linhas.Count(), 3);
+    ASSERT_EQ(Linhas.Count(), 4);
     EXPECT_EQ(Linhas[0].Camada, "L");
-    EXPECT_EQ(Em(Linhas[0].P1), (Tripla{1, 2, 3}));
     EXPECT_EQ(Em(Linhas[0].P2), (Tripla{4, 5, 6}));
     EXPECT_EQ(Em(Linhas[0].Cor), (Tripla{1, 0, 0}));
     EXPECT_FALSE(Linhas[1].Cor.has_value());
-    EXPECT_EQ(Em(Linhas[1].P1), (Tripla{7, 8, 9})); // the second group 10 replaces the first
+    EXPECT_EQ(Em(Linhas[1].P1), (Tripla{7, 8, 9}));
     EXPECT_FALSE(Linhas[1].P2.has_value());
-    EXPECT_FALSE(Linhas[2].P1.has_value());
-}
-
-TEST(Ponto, MissingYOrZGroupsAreZeroAndTheNextGroupIsStillRead) {
-    ASSERT_EQ(CarregaEntidades(
-                  // 2D line (no 30, 31): both points, Z = 0
-                  "0\nLINE\n10\n1\n20\n2\n11\n3\n21\n4\n"
-                  // groups interleaved: each point gets its X only, the rest is skipped
-                  "0\nLINE\n10\n1\n11\n2\n20\n3\n21\n4\n30\n5\n31\n6\n"
-                  // circle without 30: the radius after it is kept
-                  "0\nCIRCLE\n10\n5\n20\n6\n40\n2.5\n"
-                  // Z without Y; then X alone before the record ends
-                  "0\nARC\n10\n1\n30\n9\n0\nLINE\n11\n8\n"),
-              std::nullopt);
-    ASSERT_EQ(Linhas.Count(), 3);
-    EXPECT_EQ(Em(Linhas[0].P1), (Tripla{1, 2, 0}));
-    EXPECT_EQ(Em(Linhas[0].P2), (Tripla{3, 4, 0}));
-    EXPECT_EQ(Em(Linhas[1].P1), (Tripla{1, 0, 0}));
-    EXPECT_EQ(Em(Linhas[1].P2), (Tripla{2, 0, 0}));
-    EXPECT_EQ(Em(Linhas[2].P2), (Tripla{8, 0, 0}));
+    const Tripla pontos[][2] = {{{1, 2, 0}, {3, 4, 0}}, {{1, 0, 0}, {2, 0, 0}}};
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ((std::array{Em(Linhas[i + 2].P1), Em(Linhas[i + 2].P2)}),
+                  (std::array{pontos[i][0], pontos[i][1]}));
     EXPECT_EQ(Em(Circulos[0].Centro), (Tripla{5, 6, 0}));
-    EXPECT_EQ(static_cast<long double>(Circulos[0].Raio), 2.5L);
+    EXPECT_EQ(L(Circulos[0].Raio), 2.5L);
     EXPECT_EQ(Em(Arcos[0].Centro), (Tripla{1, 0, 9}));
 }
 
@@ -68,11 +61,9 @@ TEST(Face3D, CornersInFileOrderRepeatedCornersKeptAndLayerNamesShared) {
     const int cantos[] = {4, 2, 6, 6}; // the count of corners is not checked
     for (int f = 0; f < 4; ++f) {
         ASSERT_EQ(Faces3D[f].Pontos.Count(), cantos[f]) << f;
-        for (int i = 1; i < Faces3D[f].Pontos.Count(); ++i)
-            EXPECT_EQ(static_cast<long double>(Faces3D[f].Pontos[i].X), i - (f == 0)) << f;
+        for (int i = 0; i < Faces3D[f].Pontos.Count(); ++i)
+            EXPECT_EQ(L(Faces3D[f].Pontos[i].X), f == 0 ? (i ? i - 1 : 4) : i) << f;
     }
-    EXPECT_EQ(static_cast<long double>(Faces3D[0].Pontos[0].X), 4);
-    EXPECT_EQ(Faces3D[2].Camada, "TERRENO");
     EXPECT_EQ(TNome::EmUso(), antes + 1);
     ASSERT_EQ(CarregaEntidades(""), std::nullopt); // the next load lets the old names go
     EXPECT_EQ(TNome::EmUso(), antes);
@@ -80,18 +71,16 @@ TEST(Face3D, CornersInFileOrderRepeatedCornersKeptAndLayerNamesShared) {
 
 TEST(Arco, KeepsRadiusAndAnglesAsWrittenAndAKnownKindOnly) {
     ASSERT_EQ(CarregaEntidades("0\nARC\n10\n1\n20\n2\n30\n3\n40\n100\n50\n30\n51\n270.5\n62\n30\n"
-                               "0\nTEXT\n10\n0\n20\n0\n30\n0\n1\nLINE\n"
-                               "0\nPOINT\n10\n0\n20\n0\n30\n0\n0\nSOLID\n10\n0\n"
+                               "0\nTEXT\n10\n0\n20\n0\n30\n0\n1\nLINE\n0\nSOLID\n10\n0\n"
                                "0\n LINE\n10\n0\n0\nline\n10\n0\n0\nLINE \n10\n0\n" +
                                LinhaDXF),
               std::nullopt);
     ASSERT_EQ(Arcos.Count(), 1);
-    EXPECT_EQ(static_cast<long double>(Arcos[0].Raio), 100);
-    EXPECT_EQ(static_cast<long double>(Arcos[0].AngIni), 30);
-    EXPECT_EQ(static_cast<long double>(Arcos[0].AngFim), 270.5L);
-    EXPECT_EQ(Em(Arcos[0].Cor), (Tripla{1, 0.5L, 0}));
-    EXPECT_EQ(static_cast<long double>(XMax), 4); // the radius does not widen the extents
-    EXPECT_EQ(Linhas.Count(), 1);                 // unknown kinds and inexact keywords are skipped
+    const TArco& a = Arcos[0];
+    EXPECT_EQ((Tripla{a.Raio, a.AngIni, a.AngFim}), (Tripla{100, 30, 270.5L}));
+    EXPECT_EQ(Em(a.Cor), (Tripla{1, 0.5L, 0}));
+    EXPECT_EQ(L(XMax), 4);        // the radius does not widen the extents
+    EXPECT_EQ(Linhas.Count(), 1); // unknown kinds and inexact keywords are skipped
 }
 
 TEST(Insert, DefaultsAndGroups) {
@@ -104,25 +93,19 @@ TEST(Insert, DefaultsAndGroups) {
     ASSERT_EQ(Inserts.Count(), 4);
     const TInsert &simples = Inserts[0], &completo = Inserts[1];
     EXPECT_EQ(simples.NomeBloco, "B");
-    EXPECT_EQ(Em(simples.Ponto), (Tripla{1, 2, 3}));
     EXPECT_FALSE(simples.Extrusao.has_value());
     EXPECT_EQ((Tripla{simples.EscalaX, simples.EscalaY, simples.EscalaZ}), (Tripla{1, 1, 1}));
-
     EXPECT_EQ(Em(completo.Ponto), (Tripla{5, 6, 7})); // a later point group replaces the earlier
-    EXPECT_EQ((Tripla{completo.EscalaX, completo.EscalaY, completo.EscalaZ}), (Tripla{2, 3, 4}));
-    EXPECT_EQ(static_cast<long double>(completo.Rotacao), 30);
-    EXPECT_EQ(Em(completo.Extrusao), (Tripla{0, 0, 1})); // created about Z by the rotation
+    EXPECT_EQ((std::array<long double, 4>{completo.EscalaX, completo.EscalaY, completo.EscalaZ,
+                                          completo.Rotacao}),
+              (std::array<long double, 4>{2, 3, 4, 30}));
     EXPECT_EQ((std::array{completo.NumColunas, completo.NumLinhas, completo.EspColunas,
                           completo.EspLinhas}),
               (std::array{2, 3, 10, -20}));
+    EXPECT_EQ(Em(completo.Extrusao), (Tripla{0, 0, 1})); // created about Z by the rotation
     EXPECT_EQ(Em(Inserts[2].Extrusao), (Tripla{1, 0, 0}));
     EXPECT_EQ(Em(Inserts[3].Extrusao), (Tripla{0.5L, 0, 0}));
-    EXPECT_EQ(static_cast<long double>(XMax), 5); // extrusions are not points
-
-    // A spacing with a decimal point ends the load; the element being read is not appended.
-    EXPECT_EQ(CarregaEntidades(LinhaDXF + "0\nINSERT\n2\nB\n44\n2.5\n"), "Invalid numeric input");
-    EXPECT_EQ(Linhas.Count(), 1);
-    EXPECT_EQ(Inserts.Count(), 0);
+    EXPECT_EQ(L(XMax), 5); // extrusions are not points
 }
 
 TEST(PolyLine, VerticesThenSeqendThenTheNextElement) {
@@ -134,18 +117,13 @@ TEST(PolyLine, VerticesThenSeqendThenTheNextElement) {
               std::nullopt);
     ASSERT_EQ(PolyLines.Count(), 1);
     const TPolyLine& p = PolyLines[0];
-    EXPECT_EQ(p.Camada, "P");
-    EXPECT_EQ(p.VerticesSeguem, 1);
-    EXPECT_EQ(p.Flags, 8);
-    EXPECT_EQ(static_cast<long double>(p.Elevacao), 5);
-    ASSERT_EQ(p.Vertices.Count(), 3);
-    EXPECT_EQ(p.Faces.Count(), 0);
+    EXPECT_EQ((std::array{p.VerticesSeguem, p.Flags, p.Vertices.Count(), p.Faces.Count()}),
+              (std::array{1, 8, 3, 0}));
     EXPECT_EQ(p.Vertices[1].Camada, "V");
     EXPECT_EQ(Em(p.Vertices[1].Cor), (Tripla{0, 1, 0}));
     EXPECT_EQ(Em(p.Vertices[2].Ponto), (Tripla{3, 3, 3}));
     EXPECT_EQ(Linhas.Count(), 1);
-    EXPECT_EQ(static_cast<long double>(ZMax), 6); // the header point (0, 0, 5) counted too
-    EXPECT_EQ(static_cast<long double>(ZMin), 1);
+    EXPECT_EQ((std::array{L(p.Elevacao), L(ZMin), L(ZMax)}), (Tripla{5, 1, 6})); // header counts
 }
 
 TEST(PolyLine, PolyfaceMeshSplitsVerticesAndFaces) {
@@ -156,30 +134,30 @@ TEST(PolyLine, PolyfaceMeshSplitsVerticesAndFaces) {
              "0\nVERTEX\n10\n0\n20\n0\n30\n-1\n70\n128\n71\n1\n72\n-3\n73\n4\n74\n2\n0\nSEQEND\n";
     ASSERT_EQ(CarregaEntidades(texto), std::nullopt);
     const TPolyLine& p = PolyLines[0];
-    EXPECT_EQ((std::array{p.Flags, p.ContM, p.ContN}), (std::array{64, 4, 2}));
-    ASSERT_EQ(p.Vertices.Count(), 4);
-    ASSERT_EQ(p.Faces.Count(), 2);
+    EXPECT_EQ((std::array{p.Flags, p.ContM, p.ContN, p.Vertices.Count(), p.Faces.Count()}),
+              (std::array{64, 4, 2, 4, 2}));
     EXPECT_EQ((std::array{p.Faces[0].V3, p.Faces[0].V4, p.Faces[1].V2, p.Faces[1].V4}),
               (std::array{3, 0, -3, 2}));
-    EXPECT_EQ(static_cast<long double>(ZMin), -1); // a face record's point still counts
+    EXPECT_EQ(L(ZMin), -1); // a face record's point still counts
 }
 
-// A polyline followed directly by another element: that element's name ends the polyline
-// and its groups are read out of step: here the LINE's "1.5" is read as a group code.
-TEST(PolyLine, ForeignRecordEndsItAndTheRestIsReadOutOfStep) {
-    EXPECT_EQ(CarregaEntidades("0\nPOLYLINE\n70\n1\n0\nLINE\n10\n1.5\n20\n2.5\n30\n0\n"),
-              "Invalid numeric input");
-    ASSERT_EQ(PolyLines.Count(), 1);
-    EXPECT_EQ(PolyLines[0].Flags, 1);
-    EXPECT_EQ(PolyLines[0].Vertices.Count(), 0);
-    EXPECT_EQ(Linhas.Count(), 0);
-}
-
+// A polyline's end by a foreign record, and bad numbers: the elements read before stay, the
+// one being read is dropped. After a foreign record its groups are read out of step (the
+// LINE's "1.5" read as a group code).
 TEST(Elemento, ABadNumberLeavesTheElementsBefore) {
-    EXPECT_EQ(CarregaEntidades(LinhaDXF + "0\nLINE\n10\n1,5\n"), "Invalid numeric input");
-    EXPECT_EQ(Linhas.Count(), 1);
-    EXPECT_EQ(CarregaEntidades(LinhaDXF + "0\nLINE\n10\n1e39\n"), "Floating point overflow");
-    EXPECT_EQ(Linhas.Count(), 1);
+    const std::pair<std::string, std::string> casos[] = {
+        {LinhaDXF + "0\nLINE\n10\n1,5\n", "Invalid numeric input"},
+        {LinhaDXF + "0\nLINE\n10\n1e39\n", "Floating point overflow"},
+        {LinhaDXF + "0\nINSERT\n2\nB\n44\n2.5\n", "Invalid numeric input"}, // integer spacing
+        {"0\nPOLYLINE\n70\n1\n0\nLINE\n10\n1.5\n20\n2.5\n30\n0\n", "Invalid numeric input"}};
+    for (const auto& [corpo, erro] : casos) {
+        EXPECT_EQ(CarregaEntidades(corpo), erro) << corpo;
+        const int poli = corpo[2] == 'P';
+        EXPECT_EQ((std::array{Linhas.Count(), Inserts.Count(), PolyLines.Count()}),
+                  (std::array{1 - poli, 0, poli}))
+            << corpo;
+    }
+    EXPECT_EQ(PolyLines[0].Flags, 1);
 }
 
 } // namespace
