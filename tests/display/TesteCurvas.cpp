@@ -13,15 +13,6 @@ namespace {
 
 using Curvas = TesteGL;
 
-TArco Arco(Real x, Real y, Real z, Real raio, Real ini, Real fim) {
-    TArco arco;
-    arco.Centro = P(x, y, z);
-    arco.Raio = raio;
-    arco.AngIni = ini;
-    arco.AngFim = fim;
-    return arco;
-}
-
 // The distinct vertices of a fan, in the order they were sent: the hub, then the rim.
 std::vector<VerticeCapturado> VerticesDoLeque(const std::vector<PrimitivaCapturada>& triangulos) {
     std::vector<VerticeCapturado> v;

@@ -49,6 +49,62 @@ inline TFace3D Face(std::initializer_list<TPonto3D> cantos, std::optional<TCor> 
     return face;
 }
 
+inline TLinha Linha(TPonto3D a, TPonto3D b) {
+    TLinha linha;
+    linha.P1 = a;
+    linha.P2 = b;
+    return linha;
+}
+
+inline TArco Arco(Real x, Real y, Real z, Real raio, Real ini, Real fim) {
+    TArco arco;
+    arco.Centro = P(x, y, z);
+    arco.Raio = raio;
+    arco.AngIni = ini;
+    arco.AngFim = fim;
+    return arco;
+}
+
+inline TBloco Bloco(const std::string& nome, std::initializer_list<TFace3D> faces = {}) {
+    TBloco bloco;
+    bloco.Nome = nome;
+    for (const auto& f : faces)
+        bloco.FacesBloco.Add(f);
+    return bloco;
+}
+
+inline TInsert Insercao(const std::string& bloco, std::optional<TPonto3D> ponto = P(0, 0, 0)) {
+    TInsert insercao;
+    insercao.NomeBloco = bloco;
+    insercao.Ponto = ponto;
+    return insercao;
+}
+
+// A polyface-mesh face record: vertex numbers from 1, negative for an invisible edge.
+inline TFace Registro(int v1, int v2, int v3, int v4 = 0) {
+    TFace face;
+    face.V1 = v1;
+    face.V2 = v2;
+    face.V3 = v3;
+    face.V4 = v4;
+    return face;
+}
+
+// A polyface mesh over these vertices (nullopt: a vertex without a point).
+inline TPolyLine Malha(std::initializer_list<std::optional<TPonto3D>> pontos,
+                       std::initializer_list<TFace> faces, std::int32_t flags = 64) {
+    TPolyLine malha;
+    malha.Flags = flags;
+    for (const auto& p : pontos) {
+        TVertice v;
+        v.Ponto = p;
+        malha.Vertices.Add(v);
+    }
+    for (const auto& f : faces)
+        malha.Faces.Add(f);
+    return malha;
+}
+
 template <class T> TList<T> Lista(std::initializer_list<T> itens) {
     TList<T> lista;
     for (const auto& item : itens)

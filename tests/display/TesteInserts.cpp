@@ -7,38 +7,15 @@ namespace {
 
 using Insercoes = TesteGL;
 
-TBloco Bloco(const std::string& nome) {
-    TBloco bloco;
-    bloco.Nome = nome;
-    return bloco;
-}
-
-TLinha Linha(TPonto3D a, TPonto3D b) {
-    TLinha linha;
-    linha.P1 = a;
-    linha.P2 = b;
-    return linha;
-}
-
-TInsert Insercao(const std::string& bloco, std::optional<TPonto3D> ponto = P(0, 0, 0)) {
-    TInsert insercao;
-    insercao.NomeBloco = bloco;
-    insercao.Ponto = ponto;
-    return insercao;
-}
-
 TEST_F(Insercoes, ProcuraBlocoPeloNomeExato) {
     EXPECT_EQ(ProcuraBloco("A"), nullptr);
     auto primeiro = Bloco("Porta");
     primeiro.Flags = 1;
-    auto segundo = Bloco("Porta");
-    segundo.Flags = 2;
-    Blocos = Lista({Bloco("porta"), Bloco("Port"), primeiro, segundo});
+    Blocos = Lista({Bloco("porta"), Bloco("Port"), primeiro, Bloco("Porta")});
     ASSERT_NE(ProcuraBloco("Porta"), nullptr);
     EXPECT_EQ(ProcuraBloco("Porta")->Flags, 1);
-    EXPECT_EQ(ProcuraBloco("PORTA"), nullptr);
-    EXPECT_EQ(ProcuraBloco("Portas"), nullptr);
-    EXPECT_EQ(ProcuraBloco(""), nullptr);
+    for (const char* outro : {"PORTA", "Portas", ""})
+        EXPECT_EQ(ProcuraBloco(outro), nullptr) << outro;
 }
 
 // A missing block skips only its insertion; one without a point stands at the origin.
@@ -81,28 +58,13 @@ TEST_F(Insercoes, CorDaInsercaoSoValeParaFacesComMarcadorAntesDeOutraCor) {
 
 TEST_F(Insercoes, PolylinesDoBlocoEntreArcosECirculos) {
     auto bloco = Bloco("B");
-    TArco arco;
-    arco.Centro = P(100, 0, 0);
-    arco.Raio = 1;
-    arco.AngFim = 20; // three vertices: one triangle
-    bloco.ArcosBloco.Add(arco);
+    bloco.ArcosBloco.Add(Arco(100, 0, 0, 1, 0, 20)); // three vertices: one triangle
     TCirculo circulo;
     circulo.Centro = P(300, 0, 0);
     circulo.Raio = 1;
     bloco.CirculosBloco.Add(circulo);
-    TPolyLine malha;
-    malha.Flags = 64;
-    for (const auto& p : {P(200, 0, 0), P(201, 0, 0), P(200, 1, 0)}) {
-        TVertice v;
-        v.Ponto = p;
-        malha.Vertices.Add(v);
-    }
-    TFace registro;
-    registro.V1 = 1;
-    registro.V2 = 2;
-    registro.V3 = 3;
-    malha.Faces.Add(registro);
-    bloco.PolyLinesBloco.Add(malha);
+    bloco.PolyLinesBloco.Add(
+        Malha({P(200, 0, 0), P(201, 0, 0), P(200, 1, 0)}, {Registro(1, 2, 3)}));
     Blocos = Lista({bloco});
     Inserts = Lista({Insercao("B")});
 

@@ -7,29 +7,9 @@ namespace {
 
 using PolyLines = TesteGL;
 
-TFace Registro(int v1, int v2, int v3, int v4 = 0) {
-    TFace face;
-    face.V1 = v1;
-    face.V2 = v2;
-    face.V3 = v3;
-    face.V4 = v4;
-    return face;
-}
-
-// A polyface mesh over the corners of the unit square: vertices 1 to 4 counter-clockwise,
-// vertex 5 without a point.
+// The corners of the unit square counter-clockwise as vertices 1 to 4; vertex 5 has no point.
 TPolyLine Malha(std::initializer_list<TFace> faces, std::int32_t flags = 64) {
-    TPolyLine malha;
-    malha.Flags = flags;
-    for (const auto& p : {P(0, 0, 0), P(1, 0, 0), P(1, 1, 0), P(0, 1, 0)}) {
-        TVertice v;
-        v.Ponto = p;
-        malha.Vertices.Add(v);
-    }
-    malha.Vertices.Add(TVertice{});
-    for (const auto& f : faces)
-        malha.Faces.Add(f);
-    return malha;
+    return ::Malha({P(0, 0, 0), P(1, 0, 0), P(1, 1, 0), P(0, 1, 0), std::nullopt}, faces, flags);
 }
 
 // Twice the signed area of a captured triangle seen from +Z.

@@ -51,21 +51,9 @@ class Selecao : public TesteGL {
         EXPECT_EQ(i, captura.size()) << "more markers than expected";
     }
 
-    // A block named `nome` holding the given faces.
-    static void AcrescentaBloco(const std::string& nome, std::initializer_list<TFace3D> faces) {
-        TBloco bloco;
-        bloco.Nome = nome;
-        for (const auto& f : faces)
-            bloco.FacesBloco.Add(f);
-        Blocos.Add(bloco);
-    }
-
     static TInsert& AcrescentaInsercao(const std::string& bloco,
                                        std::optional<TPonto3D> ponto = P(0, 0, 0)) {
-        TInsert insercao;
-        insercao.NomeBloco = bloco;
-        insercao.Ponto = ponto;
-        Inserts.Add(insercao);
+        Inserts.Add(Insercao(bloco, ponto));
         return Inserts[Inserts.Count() - 1];
     }
 };
@@ -74,7 +62,7 @@ class Selecao : public TesteGL {
 const TFace3D Quadrado = Face({P(-96, -97, 0), P(104, -97, 0), P(104, 103, 0), P(-96, 103, 0)});
 
 TEST_F(Selecao, EsferaNoCentroDaFaceCruzadaMesmoAlemDoInicioDaSonda) {
-    AcrescentaBloco("Q", {Quadrado});
+    Blocos.Add(Bloco("Q", {Quadrado}));
     EsperaEsferas({}); // no insertions yet
     AcrescentaInsercao("Q");
     EsperaEsferas({{4, 3, 0}});
@@ -84,9 +72,9 @@ TEST_F(Selecao, EsferaNoCentroDaFaceCruzadaMesmoAlemDoInicioDaSonda) {
 
 // Parallel and flattened faces are not tested; a missing block skips only its insertion.
 TEST_F(Selecao, FaceParalelaOuAchatadaEBlocoInexistenteNaoMarcam) {
-    AcrescentaBloco("Paralela",
-                    {Face({P(4, -50, -50), P(4, 50, -50), P(4, 50, 50), P(4, -50, 50)})});
-    AcrescentaBloco("Q", {Quadrado});
+    Blocos.Add(
+        Bloco("Paralela", {Face({P(4, -50, -50), P(4, 50, -50), P(4, 50, 50), P(4, -50, 50)})}));
+    Blocos.Add(Bloco("Q", {Quadrado}));
     AcrescentaInsercao("Paralela");
     AcrescentaInsercao("Q").EscalaX = 0;
     AcrescentaInsercao("q");
@@ -97,9 +85,9 @@ TEST_F(Selecao, FaceParalelaOuAchatadaEBlocoInexistenteNaoMarcam) {
 TEST_F(Selecao, InsercaoPosicionadaComoNoDesenho) {
     // A square in the plane y = 0, turned 90 degrees about X into the plane z = 0 and raised
     // to z = 7; an insertion without a point stands at the origin.
-    AcrescentaBloco("Vertical",
-                    {Face({P(-100, 0, -100), P(100, 0, -100), P(100, 0, 100), P(-100, 0, 100)})});
-    AcrescentaBloco("Q", {Quadrado});
+    Blocos.Add(Bloco("Vertical",
+                     {Face({P(-100, 0, -100), P(100, 0, -100), P(100, 0, 100), P(-100, 0, 100)})}));
+    Blocos.Add(Bloco("Q", {Quadrado}));
     TInsert& girada = AcrescentaInsercao("Vertical", P(0, 0, 7));
     girada.Rotacao = 90;
     girada.Extrusao = P(1, 0, 0);
@@ -108,9 +96,9 @@ TEST_F(Selecao, InsercaoPosicionadaComoNoDesenho) {
 }
 
 TEST_F(Selecao, TrianguloDeTresCantosEFaceCurta) {
-    AcrescentaBloco("T",
-                    {Face({P(0, 0, 2), P(10, 0, 2)}), Face({P(0, 0, 2), P(10, 0, 2), P(0, 10, 2)}),
-                     Face({P(0, 0, 9), P(10, 0, 9), P(10, 1, 9)})});
+    Blocos.Add(
+        Bloco("T", {Face({P(0, 0, 2), P(10, 0, 2)}), Face({P(0, 0, 2), P(10, 0, 2), P(0, 10, 2)}),
+                    Face({P(0, 0, 9), P(10, 0, 9), P(10, 1, 9)})}));
     AcrescentaInsercao("T");
     EsperaEsferas({{4, 3, 2}});
 }
@@ -119,7 +107,7 @@ TEST_F(Selecao, TrianguloDeTresCantosEFaceCurta) {
 // markers: of fifty squares in a row only the one the camera stands at is crossed, and a
 // square far away but grown by its scale until a corner meets the line is still marked.
 TEST_F(Selecao, InsercoesLongeDaSondaNaoEscondemAsQueAAlcancam) {
-    AcrescentaBloco("Q", {Quadrado});
+    Blocos.Add(Bloco("Q", {Quadrado}));
     for (int i = 1; i <= 50; ++i)
         AcrescentaInsercao("Q", P(1000 * i, 0, 0));
     // Corner (-96, -97) at (69204 - 19200, 19403 - 19400, -10): on the line once the
