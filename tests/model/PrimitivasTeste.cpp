@@ -60,70 +60,56 @@ TEST(Numeros, RealsInDecimalNotationAndBeyondTheRange) {
         EXPECT_EQ(MensagemDe([&] { ConverteReal(grande); }), "Floating point overflow");
 }
 
-class Primitivas : public ::testing::Test {
-  protected:
-    // A reader over `texto`, read one piece of `pedaco` bytes at a time.
-    LeitorDXF& Leitor(std::string_view texto) {
-        arquivo_.emplace(texto);
-        aberto_.emplace(arquivo_->Nome());
-        leitor_.emplace(aberto_->Descritor(), Entrada::TamanhoLeitura);
-        return *leitor_;
-    }
-    std::optional<ArquivoTemporario> arquivo_;
-    std::optional<ArquivoAberto> aberto_;
-    std::optional<LeitorDXF> leitor_;
+// What the reader gives for each step over `texto`: I integer, R real, P pair, T text, S skip
+// a text, F whether at the end; an error gives its message. Long texts give their length and
+// the place of their first blank.
+std::vector<std::string> Le(std::string_view texto, std::string_view passos) {
+    ArquivoTemporario arquivo(texto);
+    ArquivoAberto aberto(arquivo.Nome());
+    LeitorDXF l(aberto.Descritor(), Entrada::TamanhoLeitura);
     std::int32_t codigo = 0;
     std::string s;
-};
-
-TEST_F(Primitivas, CrCrLfAndLoneLfEachEndOneLineAndTextsKeepTheirBlanks) {
-    auto& l = Leitor("A\rB\r\n C \nD\n\rE");
-    for (const char* esperado : {"A", "B", " C ", "D", "", "E"}) {
+    Real r;
+    const auto passo = [&](char p) -> std::string {
+        if (p == 'I') return l.LeInteiro(codigo), std::to_string(codigo);
+        if (p == 'R') return l.LeReal(r), std::to_string(r.ComoDouble());
+        if (p == 'P') return l.LePar(codigo, s), std::to_string(codigo) + " " + s;
+        if (p == 'S') return l.PulaTexto(), "";
+        if (p == 'F') return l.NoFim() ? "end" : "";
         l.LeTexto(s);
-        EXPECT_EQ(s, esperado);
+        if (s.size() < 1000) return s;
+        return std::to_string(s.size()) + " " + std::to_string(s.find_first_not_of('x'));
+    };
+    std::vector<std::string> lido;
+    for (char p : passos) {
+        std::string saida, erro = MensagemDe([&] { saida = passo(p); });
+        lido.push_back(erro.empty() ? saida : erro);
     }
-    EXPECT_TRUE(l.NoFim());
-    l.LeTexto(s); // a text at the end of the file reads as empty
-    EXPECT_EQ(s, "");
+    return lido;
 }
 
-TEST_F(Primitivas, NumbersSkipBlanksAndEmptyLinesAndIgnoreTextAfterTheToken) {
-    auto& l = Leitor("  10\r\n\r\n\r\n 2.5 metres\r\n-3\tx\r\nLINE\r\n");
-    Real valor;
-    l.LeInteiro(codigo);
-    EXPECT_EQ(codigo, 10);
-    l.LeReal(valor);
-    EXPECT_EQ(static_cast<long double>(valor), 2.5L);
-    l.LePar(codigo, s);
-    EXPECT_EQ(codigo, -3);
-    EXPECT_EQ(s, "LINE");
-}
-
-TEST_F(Primitivas, CtrlZEndsTheInputAndATooLongTokenIsRejected) {
-    auto& l = Leitor("5\r\nAB\x1A"
-                     "CD\r\n7\r\n");
-    l.LePar(codigo, s);
-    EXPECT_EQ(s, "AB");
-    EXPECT_TRUE(l.NoFim());
-    EXPECT_EQ(MensagemDe([&] { l.LeInteiro(codigo); }),
-              "Unexpected end of file: the file is incomplete");
-    auto& longo = Leitor(std::string(Entrada::MaxToken + 1, '1') + "\r\n");
-    EXPECT_EQ(MensagemDe([&] { longo.LeInteiro(codigo); }), Invalido);
-}
-
-TEST_F(Primitivas, LinesOfAnyLengthCrossingEveryBoundary) {
+TEST(Leitor, LineEndsBlanksCtrlZAndTokensOfAnyLength) {
     std::string longa(3'000'000, 'x');
     longa[1'500'000] = ' ';
-    auto& l =
-        Leitor("999\r\n" + longa + "\r\n2\r\n" + longa + "\r\n" + std::string(300, '0') + "12\r\n");
-    l.LeInteiro(codigo);
-    l.PulaTexto(); // skipped, never kept
-    l.LeInteiro(codigo);
-    EXPECT_EQ(codigo, 2);
-    l.LeTexto(s); // kept whole (a keyword read, LePar, keeps only its start)
-    EXPECT_EQ(s, longa);
-    l.LeInteiro(codigo);
-    EXPECT_EQ(codigo, 12);
+    const std::string fimInesperado = "Unexpected end of file: the file is incomplete";
+    using V = std::vector<std::string>;
+    const std::tuple<std::string, std::string, V> casos[] = {
+        // CR, CR LF and a lone LF each end one line; texts keep their blanks; a text at the
+        // end of the file reads as empty
+        {"A\rB\r\n C \nD\n\rE", "TTTTTTFT", {"A", "B", " C ", "D", "", "E", "end", ""}},
+        // numbers skip blanks and empty lines and ignore the text after the token
+        {"  10\r\n\r\n\r\n 2.5 metres\r\n-3\tx\r\nLINE\r\n", "IRP", {"10", "2.500000", "-3 LINE"}},
+        {"5\r\nAB\x1A"
+         "CD\r\n7\r\n",
+         "PFI",
+         {"5 AB", "end", fimInesperado}}, // Ctrl-Z ends it
+        {std::string(Entrada::MaxToken + 1, '1') + "\r\n", "I", {Invalido}},
+        // a skipped line is never kept; a text is kept whole; lines cross every boundary
+        {"999\r\n" + longa + "\r\n2\r\n" + longa + "\r\n" + std::string(300, '0') + "12\r\n",
+         "ISITI",
+         {"999", "", "2", "3000000 1500000", "12"}}};
+    for (const auto& [texto, passos, esperado] : casos)
+        EXPECT_EQ(Le(texto, passos), esperado) << passos;
 }
 
 // Any line end, and the file read in pieces of every small size, give the same model: line
