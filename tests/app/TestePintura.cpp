@@ -62,8 +62,8 @@ TEST_F(PinturaTeste, FlatDrawingIsSeenWholeFromAbove) {
 
 TEST_F(PinturaTeste, BeforeALoadTheViewShowsOnlyTheBackground) {
     TForm1& j = *janela_;
-    for (auto [barra, valor] : {std::pair{j.CamX, 0}, {j.RotY, 45}, {j.AngVis, 20}})
-        barra->setValue(valor);
+    j.CamX->setValue(0);
+    j.RotY->setValue(45);
     const QImage imagem = ImagemDaVista(j);
     ASSERT_FALSE(imagem.isNull()) << j.View3D->ContextError();
     EXPECT_EQ(PixelsAcesos(imagem), 0);
