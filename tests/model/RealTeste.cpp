@@ -37,15 +37,8 @@ TEST(Real, RangeLimits) {
     EXPECT_EQ(static_cast<long double>(Real(-Real::Maior)), -Real::Maior);
     // Below the tie with 2^127 it rounds down to the largest Real; the tie itself goes up.
     EXPECT_EQ(static_cast<long double>(Real(Real::Maior + 0x1p85L)), Real::Maior);
-    EXPECT_THROW(Real(Real::Maior + 0x1p86L), ErroDXF);
-    try {
-        Real r(1e39);
-        FAIL();
-    } catch (const ErroDXF& e) {
-        EXPECT_STREQ(e.what(), "Floating point overflow");
-    }
-    EXPECT_THROW(Real(-1e39L), ErroDXF);
-    EXPECT_THROW(Real::Arredonda(HUGE_VAL), ErroDXF);
+    for (long double alem : {Real::Maior + 0x1p86L, -1e39L, HUGE_VALL})
+        EXPECT_THROW(Real{alem}, ErroDXF);
 
     EXPECT_EQ(static_cast<long double>(Real(Real::Menor)), Real::Menor);
     for (long double abaixo : {0x1p-129L, -1e-300L, 1e-4000L}) // below the smallest
@@ -69,18 +62,18 @@ std::optional<std::uint64_t> Bits(Arredondamento arredonda, long double v) {
 // points between Reals, where a long double first rounded to a double could go wrong.
 TEST(Real, InlineRoundingMatchesTheBitLevelOne) {
     std::mt19937_64 sorteio(7);
-    std::vector<long double> valores = {0.0L,
-                                        0x1p-128L,
-                                        0x1p-129L,
-                                        0x1p-128L - 0x1p-170L,
-                                        0x1p-127L - 0x1p-169L,
-                                        0x1p126L + 0x1p85L,
-                                        0x1p127L - 0x1p87L,
-                                        0x1p127L - 0x1p86L,
-                                        0x1p127L,
-                                        0x1p-1060L,
-                                        HUGE_VALL,
-                                        std::nanl("")};
+    std::vector<long double> valores{0.0L,
+                                     0x1p-128L,
+                                     0x1p-129L,
+                                     0x1p-128L - 0x1p-170L,
+                                     0x1p-127L - 0x1p-169L,
+                                     0x1p126L + 0x1p85L,
+                                     0x1p127L - 0x1p87L,
+                                     0x1p127L - 0x1p86L,
+                                     0x1p127L,
+                                     0x1p-1060L,
+                                     HUGE_VALL,
+                                     std::nanl("")};
     for (int i = 0; i < 50000; ++i) {
         const long double m = static_cast<long double>(sorteio() >> 1);
         valores.push_back(std::ldexp(m, static_cast<int>(sorteio() % 320) - 230));

@@ -65,31 +65,23 @@ TEST(Camadas, EmptyTableAndAForeignEntry) {
 class Config : public ::testing::Test {
   protected:
     void SetUp() override { Configuracao = TConfiguracao{}; }
-    static long double XIni() { return Configuracao.XIni; }
-    static long double YIni() { return Configuracao.YIni; }
+    const TConfiguracao& c = Configuracao;
 };
 
-TEST_F(Config, SetsOnlyTheKeysItHasAndKeepsThemAcrossLoads) {
-    ASSERT_EQ(Carrega("0\nEOF\n999\nCONFIG\n1\nXINI\n40\n12.5\n"), std::nullopt);
-    EXPECT_EQ(XIni(), 12.5L);
-    EXPECT_EQ(YIni(), 0);
-    ASSERT_EQ(Carrega("0\nEOF\n999\nCONFIG\n1\nALTURA\n70\n3\n"), std::nullopt);
-    EXPECT_EQ(XIni(), 12.5L);
-    EXPECT_EQ(Configuracao.Altura, 3);
-    ASSERT_EQ(Carrega("999\nCONFIG\n1\nXINI\n40\n7\n0\nEOF\n"), std::nullopt); // before EOF
-    EXPECT_EQ(XIni(), 12.5L);
-}
-
-TEST_F(Config, AllKeysAndAnUnknownKeyCostsNothing) {
+// Every key; an unknown key costs nothing; the keys a later block lacks, or a block before
+// 0/EOF, leave the values as they were.
+TEST_F(Config, AllKeysAndOnlyThoseOfTheBlockChange) {
     ASSERT_EQ(Carrega("0\nEOF\n999\nCONFIG\n1\nXINI\n40\n1\n1\nYINI\n40\n2\n1\nZINI\n40\n3\n"
                       "1\nVBAIXA\n40\n4\n1\nVMEDIA\n40\n5\n1\nCOR\n40\n6\n1\nVALTA\n40\n6\n"
                       "1\nALTURA\n70\n7\n1\nangulo\n70\n1\n1\nANGULO\n70\n8\n"),
               std::nullopt);
-    const auto& c = Configuracao;
     EXPECT_EQ((std::array<long double, 6>{c.XIni, c.YIni, c.ZIni, c.VBaixa, c.VMedia, c.VAlta}),
               (std::array<long double, 6>{1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(c.Altura, 7);
-    EXPECT_EQ(c.Angulo, 8);
+    EXPECT_EQ((std::array{c.Altura, c.Angulo}), (std::array{7, 8}));
+    ASSERT_EQ(Carrega("0\nEOF\n999\nCONFIG\n1\nALTURA\n70\n3\n"), std::nullopt);
+    ASSERT_EQ(Carrega("999\nCONFIG\n1\nXINI\n40\n7\n0\nEOF\n"), std::nullopt);
+    EXPECT_EQ((std::array<long double, 3>{c.XIni, c.YIni, static_cast<long double>(c.Altura)}),
+              (std::array<long double, 3>{1, 2, 3}));
 }
 
 // After 0/EOF the drawing is complete: nothing that follows can fail the load. A bad,
@@ -98,14 +90,13 @@ TEST_F(Config, NothingAfterEofFailsTheLoad) {
     ASSERT_EQ(Carrega(SoEntidades(LinhaDXF) +
                       "999\nCONFIG\n1\nXINI\n40\n1.5\n1\nALTURA\n70\n3.5\n1\nYINI\n40\n9\n"),
               std::nullopt);
-    EXPECT_EQ(XIni(), 1.5L);
-    EXPECT_EQ(Configuracao.Altura, 0);
-    EXPECT_EQ(YIni(), 0);
+    EXPECT_EQ((std::array<long double, 3>{c.XIni, c.YIni, static_cast<long double>(c.Altura)}),
+              (std::array<long double, 3>{1.5L, 0, 0}));
     EXPECT_EQ(Linhas.Count(), 1);
     for (const char* resto : {"999\nCONFIG\n1\nYINI\n40\n1e39\n", "999\nCONFIG\n1\nYINI\n40\n",
                               "999\nCONFIG\n1\nYINI\n", "this is not\na group at all\n", "\n\n"})
         EXPECT_EQ(Carrega(std::string("0\nEOF\n") + resto), std::nullopt) << resto;
-    EXPECT_EQ(YIni(), 0);
+    EXPECT_EQ(static_cast<long double>(c.YIni), 0);
     EXPECT_EQ(Carrega("0\nEOF"), std::nullopt); // no line end after the last line
 }
 
