@@ -99,18 +99,6 @@ TEST(CopyFrom, SameClassCopiesEveryValueOnceAndKeepsTheReceiversHandler) {
     EXPECT_EQ(std::tuple(fog.Enabled(), fog.Mode(), fog.Density(), fog.StartDepth(), fog.EndDepth(),
                          fog.Color().Color(), fog.Quality()),
               std::tuple(true, fmLinear, 0.5f, 2.0f, 7.0f, 0x123456u, quFastest));
-
-    TOGLCoordinates axesSource, axes;
-    axesSource.SetVisible(true);
-    axesSource.SetLength(3);
-    axesSource.SetColorY(clWhite);
-    axesSource.OnChange = sourceOwner.Event();
-    axes.OnChange = receiverOwner.Event();
-    axes.CopyFrom(&axesSource);
-    EXPECT_EQ(receiverOwner.count, 3);
-    EXPECT_TRUE(axes.OnChange.IsBoundTo(&receiverOwner));
-    EXPECT_EQ(std::tuple(axes.Visible(), axes.Length(), axes.ColorY()),
-              std::tuple(true, 3.0f, clWhite));
 }
 
 TEST(Colour, GetRGBAUsesTheThreeLowBytesAsFractionsOf255) {

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -120,22 +121,23 @@ TEST_F(PaintStateTest, CallbackFindsCameraLightsMaterialAndColourSetUp) {
         EXPECT_FALSE(glIsEnabled(GL_LINE_STIPPLE));
         EXPECT_EQ(Material(GL_FRONT, GL_AMBIENT), (std::array<GLfloat, 4>{0.2f, 0.2f, 0.2f, 1}));
         EXPECT_EQ(Material(GL_BACK, GL_DIFFUSE), (std::array<GLfloat, 4>{0.8f, 0.8f, 0.8f, 1}));
-        EXPECT_EQ(Material(GL_FRONT, GL_SPECULAR), (std::array<GLfloat, 4>{0, 0, 0, 1}));
-        EXPECT_EQ(Material(GL_FRONT, GL_EMISSION), (std::array<GLfloat, 4>{0, 0, 0, 1}));
-        EXPECT_EQ(Material(GL_FRONT, GL_SHININESS)[0], 0.0f);
         EXPECT_EQ(Floats(GL_CURRENT_COLOR), (std::array<GLfloat, 4>{1, 1, 1, 1}));
         EXPECT_EQ(Floats(GL_LIGHT_MODEL_AMBIENT), TOGLColor::RGBA(0x333333));
     });
 }
 
+// Cull face, polygon mode, shading, antialiasing, dithering, perspective hint, lighting.
+std::vector<GLint> DisplayState() {
+    return {glIsEnabled(GL_CULL_FACE), Int(GL_POLYGON_MODE),
+            Int(GL_SHADE_MODEL),       glIsEnabled(GL_LINE_SMOOTH),
+            glIsEnabled(GL_DITHER),    Int(GL_PERSPECTIVE_CORRECTION_HINT),
+            glIsEnabled(GL_LIGHTING)};
+}
+
 TEST_F(PaintStateTest, DisplayPropertiesReachOpenGL) {
     InPaint([] {
-        EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
-        EXPECT_EQ(Int(GL_POLYGON_MODE), GL_FILL);
-        EXPECT_EQ(Int(GL_SHADE_MODEL), GL_SMOOTH);
-        EXPECT_FALSE(glIsEnabled(GL_LINE_SMOOTH));
-        EXPECT_TRUE(glIsEnabled(GL_DITHER));
-        EXPECT_EQ(Int(GL_PERSPECTIVE_CORRECTION_HINT), GL_DONT_CARE);
+        EXPECT_EQ(DisplayState(),
+                  (std::vector<GLint>{0, GL_FILL, GL_SMOOTH, 0, 1, GL_DONT_CARE, 0}));
     });
     view_.SetCullFace(cfFront);
     view_.SetPolygonMode(pmLine);
@@ -146,16 +148,8 @@ TEST_F(PaintStateTest, DisplayPropertiesReachOpenGL) {
     view_.SetLighting(true);
     view_.ColorAmbient().SetColor(clGreen);
     InPaint([] {
-        EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+        EXPECT_EQ(DisplayState(), (std::vector<GLint>{1, GL_LINE, GL_FLAT, 1, 0, GL_NICEST, 1}));
         EXPECT_EQ(Int(GL_CULL_FACE_MODE), GL_FRONT);
-        std::array<GLint, 2> polygonMode{};
-        glGetIntegerv(GL_POLYGON_MODE, polygonMode.data());
-        EXPECT_EQ(polygonMode, (std::array<GLint, 2>{GL_LINE, GL_LINE}));
-        EXPECT_EQ(Int(GL_SHADE_MODEL), GL_FLAT);
-        EXPECT_TRUE(glIsEnabled(GL_LINE_SMOOTH));
-        EXPECT_FALSE(glIsEnabled(GL_DITHER));
-        EXPECT_EQ(Int(GL_PERSPECTIVE_CORRECTION_HINT), GL_NICEST);
-        EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
         EXPECT_EQ(Floats(GL_LIGHT_MODEL_AMBIENT), TOGLColor::RGBA(clGreen));
     });
     view_.SetCullFace(cfBack);
@@ -164,43 +158,35 @@ TEST_F(PaintStateTest, DisplayPropertiesReachOpenGL) {
     InPaint([] { EXPECT_FALSE(glIsEnabled(GL_CULL_FACE)); });
 }
 
-// One set of fog parameters, as the view holds them and as OpenGL should find them.
-struct TFogSetting {
-    TFogMode mode;
-    GLint glMode;
-    float density, start, end;
-    TColor color;
-    TQuality quality;
-    GLint glHint;
-
-    void WriteTo(TOGLFog& fog) const {
+TEST_F(PaintStateTest, DisabledFogKeepsItsParametersAndReEnablingAppliesThemAll) {
+    TOGLFog& fog = view_.Fog();
+    const auto write = [&](TFogMode mode, float density, float start, float end, TColor color,
+                           TQuality quality) {
         fog.SetMode(mode);
         fog.SetDensity(density);
         fog.SetStartDepth(start);
         fog.SetEndDepth(end);
         fog.Color().SetColor(color);
         fog.SetQuality(quality);
-    }
-    void ExpectInGL(bool enabled) const {
-        EXPECT_EQ(glIsEnabled(GL_FOG) == GL_TRUE, enabled);
-        EXPECT_EQ(std::tuple(Int(GL_FOG_MODE), Floats(GL_FOG_DENSITY)[0], Floats(GL_FOG_START)[0],
-                             Floats(GL_FOG_END)[0], Floats(GL_FOG_COLOR), Int(GL_FOG_HINT)),
-                  std::tuple(glMode, density, start, end, TOGLColor::RGBA(color), glHint));
-    }
-};
-
-TEST_F(PaintStateTest, DisabledFogKeepsItsParametersAndReEnablingAppliesThemAll) {
-    const TFogSetting first{fmLinear, GL_LINEAR, 0.5f, 2, 5, 0x336699, quNicest, GL_NICEST};
-    const TFogSetting second{fmExp2, GL_EXP2, 0.25f, 1, 8, clWhite, quFastest, GL_FASTEST};
-    first.WriteTo(view_.Fog());
-    view_.Fog().SetEnabled(true);
-    InPaint([&] { first.ExpectInGL(true); });
+    };
+    const auto expect = [&](bool enabled, GLint mode, float density, float start, float end,
+                            TColor color, GLint hint) {
+        InPaint([=] {
+            EXPECT_EQ(std::tuple(glIsEnabled(GL_FOG) == GL_TRUE, Int(GL_FOG_MODE),
+                                 Floats(GL_FOG_DENSITY)[0], Floats(GL_FOG_START)[0],
+                                 Floats(GL_FOG_END)[0], Floats(GL_FOG_COLOR), Int(GL_FOG_HINT)),
+                      std::tuple(enabled, mode, density, start, end, TOGLColor::RGBA(color), hint));
+        });
+    };
+    write(fmLinear, 0.5f, 2, 5, 0x336699, quNicest);
+    fog.SetEnabled(true);
+    expect(true, GL_LINEAR, 0.5f, 2, 5, 0x336699, GL_NICEST);
     // Disabled: the context keeps the old parameters, new ones wait.
-    view_.Fog().SetEnabled(false);
-    second.WriteTo(view_.Fog());
-    InPaint([&] { first.ExpectInGL(false); });
-    view_.Fog().SetEnabled(true);
-    InPaint([&] { second.ExpectInGL(true); });
+    fog.SetEnabled(false);
+    write(fmExp2, 0.25f, 1, 8, clWhite, quFastest);
+    expect(false, GL_LINEAR, 0.5f, 2, 5, 0x336699, GL_NICEST);
+    fog.SetEnabled(true);
+    expect(true, GL_EXP2, 0.25f, 1, 8, clWhite, GL_FASTEST);
 }
 
 TEST_F(PaintStateTest, CameraChangedInTheCallbackShowsInTheNextRender) {
