@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -121,17 +122,24 @@ TEST(Dump, CountsExitStatusAndUsage) {
         EXPECT_EQ(Executa(uso).status, 2) << uso;
 }
 
-// Every sample gives the same model whatever the size of the pieces the file is read in.
-TEST(Amostras, LoadAlikeInPiecesOfAnySize) {
+// Every sample gives the same model whatever its line ends and the size of the pieces it
+// is read in: line ends, tokens and the CR of a CR LF pair fall on every piece boundary.
+TEST(Amostras, LoadAlikeWithAnyLineEndInPiecesOfAnySize) {
     for (const auto& entrada : fs::directory_iterator(VISTREL_SAMPLES_DIR)) {
         if (entrada.path().extension() != ".dxf") continue;
         SCOPED_TRACE(entrada.path().filename().string());
         ASSERT_LT(fs::file_size(entrada.path()), 20'000u);
         CarregaDXF(entrada.path().string());
-        std::string inteiro = ModeloEmJSON(std::nullopt, false);
-        for (std::size_t pedaco : {1, 2, 3, 7, 100}) {
-            CarregaDXF(entrada.path().string(), pedaco);
-            EXPECT_EQ(ModeloEmJSON(std::nullopt, false), inteiro) << pedaco;
+        const std::string inteiro = ModeloEmJSON(std::nullopt, false);
+        std::ifstream f(entrada.path(), std::ios::binary);
+        std::string linhas((std::istreambuf_iterator<char>(f)), {});
+        std::erase(linhas, '\r');
+        for (const char* fim : {"\r\n", "\n", "\r"}) {
+            ArquivoTemporario arquivo(ComFimDeLinha(linhas, fim));
+            for (std::size_t pedaco : {1, 2, 3, 7, 100}) {
+                CarregaDXF(arquivo.Nome(), pedaco);
+                EXPECT_EQ(ModeloEmJSON(std::nullopt, false), inteiro) << pedaco;
+            }
         }
     }
 }

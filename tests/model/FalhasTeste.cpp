@@ -3,7 +3,6 @@
 #include "Arquivo.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -74,23 +73,6 @@ TEST(FimPrematuro, KeepsWhatWasReadWithoutTheElementBeingRead) {
     EXPECT_EQ(Carrega(SoEntidades(LinhaDXF).substr(0, 20) + "\x1A" + SoEntidades(LinhaDXF)),
               Incompleto);
     EXPECT_EQ(Carrega(""), Incompleto);
-}
-
-// Every prefix of a drawing ends the load, with success or a message, and never hangs.
-TEST(FimPrematuro, EveryPrefixOfASampleEnds) {
-    std::ifstream f(std::string(VISTREL_SAMPLES_DIR) + "/todas_as_entidades.dxf", std::ios::binary);
-    std::string texto((std::istreambuf_iterator<char>(f)), {});
-    ASSERT_GT(texto.size(), 1000u);
-    int sucessos = 0;
-    for (std::size_t n = 0; n <= texto.size(); ++n) {
-        auto erro = CarregaBytes(std::string_view(texto).substr(0, n));
-        if (!erro) {
-            ++sucessos;
-            continue;
-        }
-        ASSERT_TRUE(*erro == Incompleto || *erro == "Invalid numeric input") << n << ": " << *erro;
-    }
-    EXPECT_GT(sucessos, 0); // the whole file, and prefixes that end inside the CONFIG block
 }
 
 } // namespace

@@ -112,25 +112,4 @@ TEST(Leitor, LineEndsBlanksCtrlZAndTokensOfAnyLength) {
         EXPECT_EQ(Le(texto, passos), esperado) << passos;
 }
 
-// Any line end, and the file read in pieces of every small size, give the same model: line
-// ends, tokens and the CR of a CR LF pair may fall on any piece boundary.
-TEST(LeituraEmPedacos, ModelDoesNotDependOnLineEndsOrWherePiecesEnd) {
-    for (std::string_view fim : {"\r\n", "\n", "\r"}) {
-        ArquivoTemporario arquivo(ComFimDeLinha(
-            SoEntidades("0\nLINE\n8\nCAMADA LONGA\n10\n1.25\n20\n-2.5e1\n30\n3\n11\n4\n21\n5\n31\n"
-                        "6\n62\n1\n0\nCIRCLE\n10\n7\n20\n8\n40\n9.75\n"),
-            fim));
-        for (std::size_t pedaco : {1, 2, 3, 5, 7, 64}) {
-            SCOPED_TRACE(pedaco);
-            ASSERT_EQ(CarregaArquivo(arquivo.Nome(), pedaco), std::nullopt);
-            ASSERT_EQ(Linhas.Count(), 1);
-            EXPECT_EQ(Linhas[0].Camada, "CAMADA LONGA");
-            EXPECT_EQ(Em(Linhas[0].P1), (Tripla{1.25L, -25, 3}));
-            EXPECT_EQ(Em(Linhas[0].P2), (Tripla{4, 5, 6}));
-            ASSERT_EQ(Circulos.Count(), 1);
-            EXPECT_EQ(static_cast<long double>(Circulos[0].Raio), 9.75L);
-        }
-    }
-}
-
 } // namespace
