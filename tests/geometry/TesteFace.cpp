@@ -12,32 +12,18 @@ const TPonto3D Origem = Ponto(0, 0, 0), EixoX = Ponto(1, 0, 0), EixoY = Ponto(0,
 const TPonto3D Q0 = Ponto(-96, -97, 0), Q1 = Ponto(104, -97, 0), Q2 = Ponto(104, 103, 0),
                Q3 = Ponto(-96, 103, 0);
 
-TEST(Intersecao, RetaCruzaPlanosAFrenteAtrasEInclinados) {
-    struct Caso {
-        TPonto3D s, e, q0, q1, q2;
-        long double x, y, z;
-    } casos[] = {
-        {Ponto(4, 3, 40), Ponto(4, 3, -10), Origem, EixoX, EixoY, 4, 3, 0},
-        {Ponto(4, 3, 40), Ponto(4, 3, -10), Ponto(0, 0, 50), Ponto(1, 0, 50), Ponto(0, 1, 50), 4, 3,
-         50}, // behind the first point
-        {Origem, EixoX, Ponto(10, 0, 0), Ponto(0, 0, 10), Ponto(10, 5, 0), 10, 0, 0}, // x + z = 10
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(&c - casos);
-        TPonto3D h;
-        IntersecaoRetaPlano(c.s, c.e, c.q0, c.q1, c.q2, h);
-        EXPECT_NEAR(h.X, c.x, 1e-9); // t = 0.8 is not exact in a Real
-        EXPECT_NEAR(h.Y, c.y, 1e-9);
-        EXPECT_NEAR(h.Z, c.z, 1e-9);
-    }
-}
-
-TEST(Intersecao, RetaParalelaOuPlanoDegeneradoDaPontoIndefinidoSemFalhar) {
-    TPonto3D h = Ponto(1, 1, 1);
+// The unbounded line: the plane may lie behind the first point. A line parallel to the plane,
+// or three collinear corners (a zero normal, 0 / 0), give a point that is in no face.
+TEST(Intersecao, RetaIlimitadaPlanoInclinadoEParalelaOuDegeneradoSemFalhar) {
+    TPonto3D h;
+    IntersecaoRetaPlano(Ponto(4, 3, 40), Ponto(4, 3, 30), Ponto(0, 0, 50), Ponto(1, 0, 50),
+                        Ponto(0, 1, 50), h);
+    EXPECT_EQ(Em(h), (Tripla{4, 3, 50}));
+    IntersecaoRetaPlano(Origem, EixoX, Ponto(10, 0, 0), Ponto(0, 0, 10), Ponto(10, 5, 0), h);
+    EXPECT_EQ(Em(h), (Tripla{10, 0, 0})); // x + z = 10
     IntersecaoRetaPlano(Ponto(0, 0, 5), Ponto(1, 0, 5), Origem, EixoX, EixoY, h);
     EXPECT_TRUE(std::isnan(static_cast<long double>(h.X)));
     EXPECT_FALSE(PontoDentroDaFace(h, Origem, EixoX, Diagonal, EixoY));
-    // Three collinear corners give a zero normal: 0 / 0.
     IntersecaoRetaPlano(Ponto(4, 3, 40), Ponto(4, 3, -10), Origem, EixoX, Ponto(2, 0, 0), h);
     EXPECT_TRUE(std::isnan(static_cast<long double>(h.Z)));
 }
@@ -50,22 +36,15 @@ TEST(DentroDaFace, DentroForaTrianguloCantoENaN) {
         bool dentro;
     } casos[] = {
         {Ponto(4, 3, 0), Q0, Q1, Q2, Q3, true}, // four right angles sum to exactly 360
-        {Ponto(0.5L, 0.5L, 0), Origem, EixoX, Diagonal, EixoY, true},
-        {Ponto(2, 0.5L, 0), Origem, EixoX, Diagonal, EixoY, false},
-        {Ponto(105, 3, 0), Q0, Q1, Q2, Q3, false},
+        {Ponto(2, 0.5L, 0), Origem, EixoX, Diagonal, EixoY, false}, // right of the unit square
         {Ponto(1, 1, 0), Origem, b, c, c, true}, // a triangle: the fourth corner repeated
         {Ponto(3, 3, 0), Origem, b, c, c, false},
         {Q2, Q0, Q1, Q2, Q3, true}, // on a corner
-        {Origem, Origem, EixoX, Diagonal, EixoY, true},
         {Ponto(nan, 3, 0), Q0, Q1, Q2, Q3, false},
         {Ponto(4, 3, 0), Q0, Ponto(104, nan, 0), Q2, Q3, false},
     };
     for (const auto& k : casos)
         EXPECT_EQ(PontoDentroDaFace(k.p, k.v0, k.v1, k.v2, k.v3), k.dentro) << &k - casos;
-
-    TPonto3D h;
-    IntersecaoRetaPlano(Ponto(4, 3, 40), Ponto(4, 3, -10), Q0, Q1, Q2, h);
-    EXPECT_TRUE(PontoDentroDaFace(h, Q0, Q1, Q2, Q3));
 }
 
 TEST(DentroDaFace, CossenoQueOArredondamentoLevaAlemDeMenosUm) {
