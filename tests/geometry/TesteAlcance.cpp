@@ -9,21 +9,24 @@
 
 namespace {
 
-// An affine matrix, column by column: a turn by `angulo` about a unit axis, then the scale,
-// then the translation.
+// An affine matrix, column by column: a turn by `angulo` about `eixo`, then the scale, then
+// the translation.
 MatrizGL Matriz(std::array<double, 3> eixo, double angulo, std::array<double, 3> escala,
                 std::array<double, 3> translacao) {
-    const double c = std::cos(angulo), s = std::sin(angulo), t = 1 - c;
-    const auto [x, y, z] = eixo;
-    const double r[3][3] = {{t * x * x + c, t * x * y - s * z, t * x * z + s * y},
-                            {t * x * y + s * z, t * y * y + c, t * y * z - s * x},
-                            {t * x * z - s * y, t * y * z + s * x, t * z * z + c}};
+    const double c = std::cos(angulo), s = std::sin(angulo),
+                 n = std::hypot(eixo[0], eixo[1], eixo[2]);
+    for (double& e : eixo)
+        e /= n;
     MatrizGL m{};
-    for (int col = 0; col < 3; ++col)
-        for (int lin = 0; lin < 3; ++lin)
-            m[4 * col + lin] = static_cast<float>(r[lin][col] * escala[col]);
-    for (int lin = 0; lin < 3; ++lin)
-        m[12 + lin] = static_cast<float>(translacao[lin]);
+    for (int col = 0; col < 3; ++col) {
+        for (int lin = 0; lin < 3; ++lin) {
+            const double giro =
+                lin == col ? c : ((col - lin + 3) % 3 == 1 ? -s : s) * eixo[3 - lin - col];
+            m[4 * col + lin] =
+                static_cast<float>(((1 - c) * eixo[lin] * eixo[col] + giro) * escala[col]);
+        }
+        m[12 + col] = static_cast<float>(translacao[col]);
+    }
     m[15] = 1;
     return m;
 }
@@ -78,14 +81,10 @@ TEST(Alcance, NuncaDeixaDeForaUmaFaceQueASondaMarcaria) {
         }
         const TAlcance alcance = AlcanceDasFaces(faces);
 
-        std::array<double, 3> eixo{u(sorteio), u(sorteio), u(sorteio)};
-        const double n = std::hypot(eixo[0], eixo[1], eixo[2]);
-        for (double& e : eixo)
-            e /= n;
         const double esc = std::pow(10.0, u(sorteio));
-        const MatrizGL m =
-            Matriz(eixo, 3 * u(sorteio), {esc, esc * (1 + 0.5 * u(sorteio)), esc * u(sorteio)},
-                   {100 * u(sorteio), 100 * u(sorteio), 100 * u(sorteio)});
+        const MatrizGL m = Matriz({u(sorteio), u(sorteio), u(sorteio)}, 3 * u(sorteio),
+                                  {esc, esc * (1 + 0.5 * u(sorteio)), esc * u(sorteio)},
+                                  {100 * u(sorteio), 100 * u(sorteio), 100 * u(sorteio)});
 
         for (int linha = 0; linha < 10; ++linha) {
             // A line passing the placed centre at a random fraction of the placed reach.
