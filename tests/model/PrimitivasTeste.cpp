@@ -40,11 +40,9 @@ TEST(Numeros, RealsInDecimalNotationAndBeyondTheRange) {
         {"+2.", 2},
         {"1e3", 1000},
         {"1.25E-02", Real(0.0125L)},
-        {"7", 7},
         {std::string(70, '0') + "123.5", 123.5L}, // a long token is read whole
         {"1.7e38", Real(1.7e38L)},
         {"1e-39", 0},
-        {"1e-400", 0},
         {"1e-5000", 0},
         // Where the nearest double lies half-way between two Reals, the digits beyond it
         // decide: 1 + 2^-40 is a true tie; then 2^-60 above it, and 2^-60 below 1 + 3 * 2^-40.

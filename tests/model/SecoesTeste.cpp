@@ -48,12 +48,11 @@ TEST(Camadas, OnlyTheLayerTableIsKeptInFileOrderAndColoursStayOnTheLayer) {
     EXPECT_FALSE(Linhas[0].Cor.has_value());          // never taken from its layer "L"
 }
 
+// The entries before a foreign record stay; the rest of the table is skipped as plain groups
+// and the section and file go on normally.
 TEST(Camadas, EmptyTableAndAForeignEntry) {
-    ASSERT_EQ(Carrega(Secao("TABLES", Tabela("LAYER", "")) + "0\nEOF\n"), std::nullopt);
-    EXPECT_EQ(Camadas.Count(), 0);
-    // The entries before a foreign record stay; the rest of the table is skipped as plain
-    // groups and the section and file go on normally.
-    std::string tabelas = Tabela("LAYER", "0\nLAYER\n2\nA\n0\nSTYLE\n2\nS\n0\nLAYER\n2\nB\n") +
+    std::string tabelas = Tabela("LAYER", "") +
+                          Tabela("LAYER", "0\nLAYER\n2\nA\n0\nSTYLE\n2\nS\n0\nLAYER\n2\nB\n") +
                           Tabela("LAYER", "0\nLAYER\n2\nC\n");
     ASSERT_EQ(Carrega(Secao("TABLES", tabelas) + SoEntidades(LinhaDXF)), std::nullopt);
     ASSERT_EQ(Camadas.Count(), 2);
