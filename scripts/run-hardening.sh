@@ -31,8 +31,7 @@ done
 # leaks: the driver is loaded from the start so that it stays mapped.
 driver=$(ls /usr/lib/*/dri/swrast_dri.so 2> /dev/null | head -n 1 || true)
 ASAN_OPTIONS="$ASAN_OPTIONS:verify_asan_link_order=0" LD_PRELOAD="$driver" \
-    xvfb-run -a -s "-screen 0 1280x1024x24" \
-    ctest --test-dir build-asan/tests/display --output-on-failure -j "$jobs"
+    scripts/with-xvfb.sh ctest --test-dir build-asan/tests/display --output-on-failure -j "$jobs"
 
 echo "== Reader fuzzer (build-fuzz)"
 CXX=clang++ cmake -S tests/fuzz -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo
