@@ -1,6 +1,8 @@
 #include "TesteGL.h"
 #include "UExibe.h"
 
+#include <cmath>
+
 using namespace glteste;
 
 namespace {
@@ -49,6 +51,60 @@ TEST_F(PolyLines, SoMalhasPolifaceSaoDesenhadas) {
                               Malha({face}, 64 | 8), Malha({face}, 256)}));
     });
     EXPECT_EQ(captura.size(), 2u);
+}
+
+// The segments of a capture as "x,y,z-x,y,z" joined by spaces, with whole coordinates.
+std::string Tracos(const std::vector<PrimitivaCapturada>& captura) {
+    std::string texto;
+    for (const auto& p : captura) {
+        texto += texto.empty() ? "" : " ";
+        for (const auto& v : p.vertices)
+            texto += (&v == &p.vertices[0] ? "" : "-") + std::to_string(std::lround(v.x)) + "," +
+                     std::to_string(std::lround(v.y)) + "," + std::to_string(std::lround(v.z));
+    }
+    return texto;
+}
+
+// A polyline that is no polyface mesh; a mesh of M x N vertices at (j, i, 0) for vertex
+// (i, j) unless the vertices are given.
+TPolyLine Polilinha(std::int32_t flags, std::initializer_list<std::optional<TPonto3D>> pontos) {
+    return ::Malha(pontos, {}, flags);
+}
+TPolyLine Grade(std::int32_t flags, int m, int n, int vertices) {
+    TPolyLine malha = Polilinha(flags, {});
+    malha.ContM = m;
+    malha.ContN = n;
+    for (int k = 0; k < vertices; ++k)
+        malha.Vertices.Add(TVertice{{}, P(k % n, k / n, 0)});
+    return malha;
+}
+
+TEST_F(PolyLines, OutrasPolilinhasSaoLinhasPelosVerticesQuandoPedidas) {
+    const auto a = P(0, 0, 0), b = P(4, 0, 0), c = P(4, 3, 5), d = P(0, 3, 0);
+    const std::pair<TPolyLine, const char*> casos[] = {
+        {Polilinha(0, {a, b, c}), "0,0,0-4,0,0 4,0,0-4,3,5"},
+        {Polilinha(8 | 1, {a, b, c}), "0,0,0-4,0,0 4,0,0-4,3,5 4,3,5-0,0,0"},
+        {Polilinha(-1, {a, b, c}), "0,0,0-4,0,0 4,0,0-4,3,5"},
+        {Polilinha(1, {a, b}), "0,0,0-4,0,0"},
+        {Polilinha(1, {a, std::nullopt, c, d}), "4,3,5-0,3,0 0,3,0-0,0,0"},
+        {Grade(16 | 32, 2, 3, 6),
+         "0,0,0-1,0,0 1,0,0-2,0,0 2,0,0-0,0,0 0,1,0-1,1,0 1,1,0-2,1,0 2,1,0-0,1,0 "
+         "0,0,0-0,1,0 1,0,0-1,1,0 2,0,0-2,1,0"},
+        {Grade(16 | 1, 3, 2, 6),
+         "0,0,0-1,0,0 0,1,0-1,1,0 0,2,0-1,2,0 0,0,0-0,1,0 0,1,0-0,2,0 0,2,0-0,0,0 "
+         "1,0,0-1,1,0 1,1,0-1,2,0 1,2,0-1,0,0"},
+        {Grade(16, 2, 2, 5), ""},
+        {Grade(16, 0, 2, 0), ""}};
+    glColor3f(0, 0, 1);
+    for (const auto& [polilinha, tracos] : casos) {
+        const auto lista = Lista({polilinha});
+        EXPECT_EQ(Tracos(Captura([&] { ExibePolyLines(lista, TPolilinhas::Todas); })), tracos)
+            << tracos;
+        EXPECT_TRUE(Captura([&] { ExibePolyLines(lista); }).empty()) << tracos;
+    }
+    const auto captura =
+        Captura([&] { ExibePolyLines(Lista({casos[0].first}), TPolilinhas::Todas); });
+    EsperaCor(captura[0].vertices[0], 0, 0, 1); // no colour of its own, as the mesh faces
 }
 
 } // namespace
