@@ -26,14 +26,6 @@ TEST(Snap, OptionsWrongUsageAndUnreadableFiles) {
     for (const char* valor : {"1,2", "1,2,3,4", "0,0,1001", "-1,0,0"})
         EXPECT_FALSE(LeOpcoesSnap({"a", "b", "--cam", valor}).opcoes) << valor;
     EXPECT_FALSE(LeOpcoesSnap({"a", "b", "--size", "0x10"}).opcoes);
-    for (auto [opcao, doisLados, polilinhas] :
-         {std::tuple{"--two-sided", true, false}, {"--polylines", false, true}}) {
-        const auto com = LeOpcoesSnap({"a", opcao, "b"});
-        ASSERT_TRUE(com.opcoes) << com.erro;
-        EXPECT_EQ(std::pair(com.opcoes->doisLados, com.opcoes->polilinhas),
-                  std::pair(doisLados, polilinhas));
-    }
-    EXPECT_FALSE(l.opcoes->doisLados || l.opcoes->polilinhas);
 
     const auto [status, erro] = Roda({"so_um_argumento.dxf"});
     EXPECT_EQ(status, 2);
