@@ -1,7 +1,7 @@
 // The menu "Exibir": two options that show more of what a file holds than the default
 // picture. DXF gives a 3D face no front side and many programs write faces in any winding,
 // so whole models show holes while back faces are culled; and plain polylines are not drawn
-// by default. Both start off at every start and are saved nowhere.
+// by default. Both options are off at every start and saved nowhere.
 
 #include "LeDXF.h"
 
