@@ -40,3 +40,15 @@ void ConfiguraCena() {
     glEnable(GL_LIGHT0);
     glEnable(GL_LIGHT1);
 }
+
+FacesDosDoisLados::FacesDosDoisLados() {
+    glDisable(GL_CULL_FACE);
+    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_TRUE);
+    glColorMaterial(GL_FRONT_AND_BACK, GL_DIFFUSE);
+}
+
+FacesDosDoisLados::~FacesDosDoisLados() {
+    glColorMaterial(GL_FRONT, GL_DIFFUSE);
+    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_FALSE);
+    glEnable(GL_CULL_FACE);
+}

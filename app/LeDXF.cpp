@@ -41,6 +41,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), OpenDialog(EscolheArquivo
     setupUi(this);
     Cam.setObjectName(QStringLiteral("Cam"));
     N1 = Arquivo1->actions().at(1);
+    CriaMenuExibir();
     // Each label takes the width its text needs in the font the system gives for the
     // designed one, keeping its place.
     for (QLabel* rotulo : findChildren<QLabel*>())

@@ -24,6 +24,12 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
     TOGLCamera Cam;
     QAction* N1 = nullptr; // the separator of the file menu
 
+    // The menu "Exibir", after "Arquivo": what the view shows beyond its default picture.
+    // Both options are off at every start and kept nowhere.
+    QMenu* Exibir1 = nullptr;
+    QAction* FacesDosDoisLados1 = nullptr; // faces drawn and lit from both sides
+    QAction* Polilinhas1 = nullptr;        // plain polylines and polygon meshes as lines
+
     // Asks the user for a DXF file to open; nullopt when the user cancels. Replaceable, so
     // that a test can answer in the user's place.
     std::function<std::optional<QString>(QWidget* parent)> OpenDialog;
@@ -57,6 +63,7 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
 
   private:
     void LigaEventos();
+    void CriaMenuExibir();
     void DesenhaModelo();
 
     // Set when a paint of the current drawing failed: its error has been shown once, and the
@@ -72,6 +79,17 @@ extern bool Carregado;
 
 // The OpenGL state, lights and material the drawing is shown with.
 void ConfiguraCena();
+
+// While it lives, faces show from both sides, a face seen from behind in its own colour and
+// lit as one seen from the front: no culling, two-sided lighting, colour material on both
+// sides. Made after ConfiguraCena; its end gives back ConfiguraCena's state.
+class FacesDosDoisLados {
+  public:
+    FacesDosDoisLados();
+    ~FacesDosDoisLados();
+    FacesDosDoisLados(const FacesDosDoisLados&) = delete;
+    FacesDosDoisLados& operator=(const FacesDosDoisLados&) = delete;
+};
 
 // The file dialog the open command shows by default: DXF files, whichever the case of the
 // extension. nullopt when cancelled.

@@ -10,6 +10,7 @@
 #include "UExibe.h"
 
 #include <GL/gl.h>
+#include <optional>
 
 void TForm1::View3DPaint(TObject*) {
     TExtremos e;
@@ -32,6 +33,10 @@ void TForm1::View3DPaint(TObject*) {
 }
 
 void TForm1::DesenhaModelo() {
+    std::optional<FacesDosDoisLados> doisLados;
+    if (FacesDosDoisLados1->isChecked()) doisLados.emplace();
+    const TPolilinhas polilinhas =
+        Polilinhas1->isChecked() ? TPolilinhas::Todas : TPolilinhas::SoMalhasPoliface;
     const MatrizEmpilhada rotacoes; // popped also when the drawing fails
     glRotatef(static_cast<float>(RotX->value()), 1.0f, 0.0f, 0.0f);
     glRotatef(static_cast<float>(RotY->value()), 0.0f, 1.0f, 0.0f);
@@ -39,9 +44,9 @@ void TForm1::DesenhaModelo() {
     ExibeFaces3D(Faces3D);
     ExibeLinhas(Linhas);
     ExibeArcos(Arcos);
-    ExibePolyLines(PolyLines);
+    ExibePolyLines(PolyLines, polilinhas);
     ExibeCirculos(Circulos);
-    ExibeInserts();
+    ExibeInserts(polilinhas);
     Selecao();
 }
 

@@ -23,7 +23,7 @@ void PosicionaInsercao(const TInsert& insercao) {
                  insercao.EscalaZ.ComoFloat());
 }
 
-void ExibeInserts() {
+void ExibeInserts(TPolilinhas quais) {
     for (const TInsert& insercao : Inserts) {
         // An insertion of a block that does not exist shows nothing; the others still do.
         const TBloco* bloco = ProcuraBloco(insercao.NomeBloco);
@@ -36,7 +36,7 @@ void ExibeInserts() {
         ExibeFaces3D(bloco->FacesBloco);
         ExibeLinhas(bloco->LinhasBloco);
         ExibeArcos(bloco->ArcosBloco);
-        ExibePolyLines(bloco->PolyLinesBloco);
+        ExibePolyLines(bloco->PolyLinesBloco, quais);
         ExibeCirculos(bloco->CirculosBloco);
     }
 }

@@ -21,11 +21,20 @@ void ExibeArcos(const TList<TArco>& arcos);
 // Red 14-sided discs.
 void ExibeCirculos(const TList<TCirculo>& circulos);
 
-// The face records of polyface meshes, in the current colour; other polylines are not drawn.
-void ExibePolyLines(const TList<TPolyLine>& polylines);
+// Which polylines are drawn: by default only polyface meshes; on the user's request also the
+// others, as lines through their vertices.
+enum class TPolilinhas { SoMalhasPoliface, Todas };
+
+// The face records of polyface meshes, in the current colour. With TPolilinhas::Todas, the
+// other polylines too, as lines in the current colour: a 2D or 3D polyline through its
+// vertices (closed when its flag 1 says so), a polygon mesh as its M x N grid (closed in M by
+// flag 1, in N by flag 32).
+void ExibePolyLines(const TList<TPolyLine>& polylines,
+                    TPolilinhas quais = TPolilinhas::SoMalhasPoliface);
 
 // Every insertion of the global Inserts, its block placed by its point, rotation and scale.
-void ExibeInserts();
+// `quais` says which of the block's polylines are drawn.
+void ExibeInserts(TPolilinhas quais = TPolilinhas::SoMalhasPoliface);
 
 // The first block of the global Blocos with exactly this name, or null.
 const TBloco* ProcuraBloco(const std::string& nome);

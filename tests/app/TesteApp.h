@@ -21,6 +21,7 @@ QString Amostra(const char* nome);
 using Ponto3 = std::array<double, 3>;
 std::string Face3D(int cor, const std::vector<Ponto3>& cantos);
 std::string Linha(Ponto3 p1, Ponto3 p2);
+std::string Polilinha(int flags, const std::vector<Ponto3>& vertices);
 std::string Bloco(const std::string& nome, const std::string& entidades);
 std::string Insercao(const std::string& bloco, double escala);
 

@@ -52,6 +52,14 @@ std::string Linha(Ponto3 p1, Ponto3 p2) {
     return Grupo(0, "LINE") + Grupo(8, "0") + Ponto(10, p1) + Ponto(11, p2);
 }
 
+std::string Polilinha(int flags, const std::vector<Ponto3>& vertices) {
+    std::string texto = Grupo(0, "POLYLINE") + Grupo(8, "0") + Grupo(66, "1") +
+                        Ponto(10, {0, 0, 0}) + Grupo(70, std::to_string(flags));
+    for (const Ponto3& v : vertices)
+        texto += Grupo(0, "VERTEX") + Grupo(8, "0") + Ponto(10, v);
+    return texto + Grupo(0, "SEQEND");
+}
+
 std::string Bloco(const std::string& nome, const std::string& entidades) {
     return Grupo(0, "BLOCK") + Grupo(8, "0") + Grupo(2, nome) + Grupo(70, "0") +
            Ponto(10, {0, 0, 0}) + entidades + Grupo(0, "ENDBLK");

@@ -96,4 +96,28 @@ TEST(Snap, PolyfaceCubeShowsItsTopFaceInTheCentre) {
     EXPECT_EQ(Cor(janela, 8 + 260, 24 + 48 + 148), 'r');
 }
 
+// A face wound clockwise as the camera sees it on the left, a closed plain polyline on the
+// right: each shows only with its option.
+TEST(Snap, OpcoesDeExibicaoMostramFacesDeTrasEPolilinhas) {
+    QTemporaryDir pasta;
+    const QString desenho =
+        EscreveDXF(pasta, Face3D(3, {{0, 0, 0}, {0, 50, 0}, {40, 50, 0}, {40, 0, 0}}) +
+                              Polilinha(1, {{60, 0, 0}, {100, 0, 0}, {100, 50, 0}, {60, 50, 0}}));
+    const QString saida = pasta.filePath("foto.png");
+    for (auto [opcoes, mostra] : {std::pair{QStringList{}, "--"},
+                                  {{"--two-sided"}, "f-"},
+                                  {{"--polylines"}, "-p"},
+                                  {{"--polylines", "--two-sided"}, "fp"}}) {
+        const auto [status, erro] = Roda(QStringList{desenho, saida} + opcoes);
+        ASSERT_EQ(status, 0) << erro.toStdString();
+        const QImage foto(saida);
+        std::string visto = "--";
+        for (int y = 0; y < foto.height(); ++y)
+            for (int x = 0; x < foto.width(); ++x)
+                if (const int lado = x < foto.width() / 2 ? 0 : 1; Cor(foto, x, y) != 'k')
+                    visto[lado] = "fp"[lado];
+        EXPECT_EQ(visto, mostra) << opcoes.join(' ').toStdString();
+    }
+}
+
 } // namespace

@@ -65,6 +65,7 @@ TEST_F(Insercoes, PolylinesDoBlocoEntreArcosECirculos) {
     bloco.CirculosBloco.Add(circulo);
     bloco.PolyLinesBloco.Add(
         Malha({P(200, 0, 0), P(201, 0, 0), P(200, 1, 0)}, {Registro(1, 2, 3)}));
+    bloco.PolyLinesBloco.Add(Malha({P(250, 0, 0), P(251, 0, 0)}, {}, 0)); // a plain one
     Blocos = Lista({bloco});
     Inserts = Lista({Insercao("B")});
 
@@ -73,6 +74,10 @@ TEST_F(Insercoes, PolylinesDoBlocoEntreArcosECirculos) {
     EXPECT_NEAR(captura[0].vertices[0].x, 101, 1e-3);
     EXPECT_NEAR(captura[1].vertices[0].x, 200, 1e-3);
     EXPECT_NEAR(captura[2].vertices[0].x, 301, 1e-3);
+    // Asked for, the plain one follows as a line.
+    const auto comLinhas = Captura([] { ExibeInserts(TPolilinhas::Todas); });
+    ASSERT_EQ(comLinhas.size(), 1u + 2u + 13u);
+    EsperaVertices(comLinhas[2], {{250, 0, 0}, {251, 0, 0}});
 }
 
 } // namespace

@@ -37,8 +37,11 @@ TLeituraOpcoes LeOpcoesSnap(const std::vector<std::string>& argumentos) {
     std::vector<std::string> arquivos;
     for (std::size_t i = 0; i < argumentos.size(); ++i) {
         const std::string& nome = argumentos[i];
-        if (nome == "--window") {
-            opcoes.janela = true;
+        if (bool* chave = nome == "--window"      ? &opcoes.janela
+                          : nome == "--two-sided" ? &opcoes.doisLados
+                          : nome == "--polylines" ? &opcoes.polilinhas
+                                                  : nullptr) {
+            *chave = true;
             continue;
         }
         if (!nome.starts_with("--")) {

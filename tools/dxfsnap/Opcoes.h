@@ -13,17 +13,22 @@ struct TOpcoesSnap {
     int zoom = 100;                  // field of view, in degrees
     std::array<int, 3> rotacao{0, 0, 0};
     std::array<int, 3> camera{500, 500, 500};
-    bool janela = false; // the whole window instead of the view alone
+    bool janela = false;     // the whole window instead of the view alone
+    bool doisLados = false;  // the option "Faces dos dois lados" on
+    bool polilinhas = false; // the option "Polilinhas" on
 };
 
 inline constexpr const char* UsoSnap =
     "usage: dxfsnap FILE.dxf OUT.png [--size WxH] [--zoom N] [--rot X,Y,Z] [--cam X,Y,Z] "
-    "[--window]\n"
+    "[--window] [--two-sided] [--polylines]\n"
     "  --size  the view's size in pixels (default 521x297, at most 4096x4096)\n"
     "  --zoom  field of view in degrees, 10 to 175 (default 100)\n"
     "  --rot   turn of the drawing about X, Y, Z in degrees, 0 to 360 (default 0,0,0)\n"
     "  --cam   camera place within the drawing's extents, 0 to 1000 (default 500,500,500)\n"
     "  --window  the picture of the whole window, with the view at its normal size\n"
+    "  --two-sided  faces drawn and lit from both sides (menu Exibir, Faces dos dois lados)\n"
+    "  --polylines  plain polylines and polygon meshes drawn as lines (menu Exibir, "
+    "Polilinhas)\n"
     "Needs a display; without one run it as: xvfb-run -a dxfsnap ...\n";
 
 // The options, or the reason they are wrong.

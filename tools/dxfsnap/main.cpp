@@ -31,6 +31,8 @@ void PosicionaBarras(TForm1& janela, const TOpcoesSnap& opcoes) {
     janela.CamX->setValue(opcoes.camera[0]);
     janela.CamY->setValue(opcoes.camera[1]);
     janela.CamZ->setValue(opcoes.camera[2]);
+    janela.FacesDosDoisLados1->setChecked(opcoes.doisLados);
+    janela.Polilinhas1->setChecked(opcoes.polilinhas);
 }
 
 } // namespace
