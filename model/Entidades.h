@@ -81,5 +81,6 @@ struct TInsert : TEntidade {
     std::optional<TPonto3D> Extrusao; // axis of the rotation
     Real EscalaX = 1, EscalaY = 1, EscalaZ = 1;
     Real Rotacao; // degrees
-    std::int32_t NumColunas = 0, NumLinhas = 0, EspColunas = 0, EspLinhas = 0;
+    std::int32_t NumColunas = 0, NumLinhas = 0;
+    Real EspColunas, EspLinhas; // spacing of the columns and rows of an array
 };

@@ -39,6 +39,7 @@ bool Entrada::Preenche(std::size_t manterDesde) {
     if (manter > 0) std::memmove(buffer_.get(), buffer_.get() + manterDesde, manter);
     fim_ = manter;
     pos_ -= manterDesde;
+    descartados_ += manterDesde;
     if (acabou_) return false;
 
     ssize_t lidos;
@@ -57,6 +58,7 @@ bool Entrada::Preenche(std::size_t manterDesde) {
         acabou_ = true;
     }
     fim_ += static_cast<std::size_t>(lidos);
+    if (aoLer_) aoLer_(descartados_ + fim_);
     return lidos > 0;
 }
 
@@ -81,9 +83,13 @@ std::optional<std::string_view> Entrada::Token() {
         while (pos_ < fim_ && Branco(b[pos_]))
             ++pos_;
         if (pos_ < fim_) break;
-        if (!Preenche(fim_)) return std::nullopt;
+        if (!Preenche(fim_)) {
+            inicioDoUltimo_ = descartados_ + fim_;
+            return std::nullopt;
+        }
     }
     std::size_t inicio = pos_;
+    inicioDoUltimo_ = descartados_ + inicio;
     for (;;) {
         while (pos_ < fim_ && !Branco(b[pos_]))
             ++pos_;
@@ -105,6 +111,7 @@ std::optional<std::string_view> Entrada::TokenDaLinha() {
         unsigned fim = std::countr_zero(brancos & (~0u << inicio));
         if (fim + 1 < Janela) { // the token and the byte after its end are in the window
             std::string_view token(b + pos_ + inicio, fim - inicio);
+            inicioDoUltimo_ = descartados_ + pos_ + inicio;
             std::size_t depois = pos_ + fim;
             if (b[depois] == '\n') {
                 pos_ = depois + 1;
@@ -129,12 +136,13 @@ std::optional<std::string_view> Entrada::TokenDaLinha() {
     }
     // Skipping the rest may read on and move the buffer: keep the token apart.
     copia_.assign(*token);
-    PulaLinha();
+    PulaLinha(); // starts on the token's line, which stays the one to name
     return copia_;
 }
 
 void Entrada::Linha(std::string& destino, std::size_t maximo) {
     std::size_t inicio = pos_;
+    inicioDoUltimo_ = descartados_ + pos_;
     pos_ = ProcuraFimDeLinha(pos_);
     destino.assign(buffer_.get() + inicio, std::min(pos_ - inicio, maximo));
     while (pos_ == fim_) { // the line runs past the buffer: gather it piece by piece
@@ -147,6 +155,7 @@ void Entrada::Linha(std::string& destino, std::size_t maximo) {
 
 std::string_view Entrada::Linha() {
     const std::size_t inicio = pos_;
+    inicioDoUltimo_ = descartados_ + pos_;
     const std::size_t fim = ProcuraFimDeLinha(pos_);
     // The byte after a CR is looked at to skip an LF: it must be in the buffer too.
     if (fim + 1 < fim_) {
@@ -159,6 +168,7 @@ std::string_view Entrada::Linha() {
 }
 
 void Entrada::PulaLinha() {
+    inicioDoUltimo_ = descartados_ + pos_;
     for (;;) {
         pos_ = ProcuraFimDeLinha(pos_);
         if (pos_ < fim_) break;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -44,6 +46,13 @@ class Entrada {
     // True at the physical end of the input (or at a Ctrl-Z).
     bool NoFim();
 
+    // Where the token or line read last starts, in bytes from the start of the input; at the
+    // end of the input, the end.
+    std::uint64_t InicioDoUltimo() const { return inicioDoUltimo_; }
+
+    // Called after every piece read with the number of bytes read so far.
+    void AoLer(std::function<void(std::uint64_t lidos)> aviso) { aoLer_ = std::move(aviso); }
+
   private:
     bool Preenche(std::size_t manterDesde);
     void ConsomeFimDeLinha();
@@ -54,5 +63,8 @@ class Entrada {
     std::unique_ptr<char[]> buffer_;
     std::size_t pos_ = 0, fim_ = 0;
     bool acabou_ = false;
-    std::string copia_; // a token or line that runs on past the buffer
+    std::string copia_;             // a token or line that runs on past the buffer
+    std::uint64_t descartados_ = 0; // bytes of the input dropped from the buffer's front
+    std::uint64_t inicioDoUltimo_ = 0;
+    std::function<void(std::uint64_t)> aoLer_;
 };

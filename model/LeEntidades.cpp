@@ -202,10 +202,10 @@ void LeInsert(LeitorDXF& leitor, TList<TInsert>& lista) {
             leitor.LeReal(ins.EscalaZ);
             break;
         case 44:
-            leitor.LeInteiro(ins.EspColunas);
+            leitor.LeReal(ins.EspColunas);
             break;
         case 45:
-            leitor.LeInteiro(ins.EspLinhas);
+            leitor.LeReal(ins.EspLinhas);
             break;
         case 50:
             if (!ins.Extrusao) ins.Extrusao = TPonto3D{Real{}, Real{}, Real{1}}; // about Z

@@ -4,6 +4,7 @@
 #include "Entrada.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -46,6 +47,11 @@ class LeitorDXF {
 
     // True at the physical end of the file.
     bool NoFim() { return !pendente_ && entrada_.NoFim(); }
+
+    // Where the token or line read last starts, in bytes from the start of the file.
+    std::uint64_t InicioDoUltimo() const { return entrada_.InicioDoUltimo(); }
+    // Called after every piece of the file read, with the number of bytes read so far.
+    void AoLer(std::function<void(std::uint64_t lidos)> aviso) { entrada_.AoLer(std::move(aviso)); }
 
   private:
     std::string_view Numero();

@@ -2,6 +2,7 @@
 
 #include "Entidades.h"
 #include "LeitorDXF.h"
+#include "UDXF.h"
 
 #include <cstddef>
 #include <string>
@@ -11,7 +12,8 @@
 // line unread; it appends its element to the given list only after all its groups were read.
 
 // CarregaDXF reading the file in pieces of at most `tamanhoLeitura` bytes.
-void CarregaDXF(const std::string& nome, std::size_t tamanhoLeitura);
+void CarregaDXF(const std::string& nome, std::size_t tamanhoLeitura,
+                const ProgressoDaLeitura& progresso = {});
 
 // The whole file: sections up to 0/"EOF", then the optional configuration block.
 void LeArquivoDXF(LeitorDXF& leitor);

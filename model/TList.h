@@ -85,11 +85,7 @@ template <class T> class TList {
             primeiro_.push_back(std::move(item));
             return;
         }
-        if (!resto_) resto_ = std::make_unique<Blocos>();
-        if (resto_->empty() || resto_->back().size() == Bloco) {
-            resto_->emplace_back();
-            resto_->back().reserve(Bloco);
-        }
+        if (!resto_ || resto_->back().size() == Bloco) NovoBloco();
         resto_->back().push_back(std::move(item));
     }
 
@@ -107,6 +103,20 @@ template <class T> class TList {
     const_iterator end() const { return {this, Count()}; }
 
   private:
+    // Adds an empty block with room for Bloco items. When memory runs out the list stays as
+    // it was: the block is made before anything of the list changes.
+    void NovoBloco() {
+        std::vector<T> bloco;
+        bloco.reserve(Bloco);
+        if (resto_) {
+            resto_->push_back(std::move(bloco));
+            return;
+        }
+        auto resto = std::make_unique<Blocos>();
+        resto->push_back(std::move(bloco));
+        resto_ = std::move(resto);
+    }
+
     // The blocks after the first are held apart, so that a short list costs one pointer
     // more than a plain vector.
     using Blocos = std::vector<std::vector<T>>;

@@ -42,14 +42,15 @@ class ArquivoNaMemoria {
 // extents. NaN extents compare by their bits.
 struct Resumo {
     std::string erro;
+    std::uint64_t linha; // where a failed load stopped reading
     int faces, linhas, arcos, circulos, polylines, blocos, inserts, camadas;
     double extremos[6];
 
     bool operator==(const Resumo& outro) const {
-        return std::tie(erro, faces, linhas, arcos, circulos, polylines, blocos, inserts,
-                        camadas) == std::tie(outro.erro, outro.faces, outro.linhas, outro.arcos,
-                                             outro.circulos, outro.polylines, outro.blocos,
-                                             outro.inserts, outro.camadas) &&
+        return std::tie(erro, linha, faces, linhas, arcos, circulos, polylines, blocos, inserts,
+                        camadas) == std::tie(outro.erro, outro.linha, outro.faces, outro.linhas,
+                                             outro.arcos, outro.circulos, outro.polylines,
+                                             outro.blocos, outro.inserts, outro.camadas) &&
                std::memcmp(extremos, outro.extremos, sizeof extremos) == 0;
     }
 };
@@ -61,6 +62,7 @@ Resumo Carrega(const std::string& nome, std::size_t tamanhoLeitura) {
     } catch (const ErroDXF& erro) {
         resumo.erro = erro.what();
         if (resumo.erro.empty()) std::abort(); // every failure tells the user something
+        resumo.linha = erro.Linha().value_or(0);
     }
     resumo.faces = Faces3D.Count();
     resumo.linhas = Linhas.Count();

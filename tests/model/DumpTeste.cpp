@@ -48,8 +48,8 @@ TEST(Dump, KeysInOrderAndTheShapeOfTheCompoundElements) {
     using V = std::vector<std::string>;
     const std::pair<const Json*, V> casos[] = {
         {&j,
-         {"Erro", "Extremos", "Configuracao", "Camadas", "Faces3D", "Linhas", "Arcos", "Circulos",
-          "PolyLines", "Blocos", "Inserts"}},
+         {"Erro", "Linha", "Extremos", "Configuracao", "Camadas", "Faces3D", "Linhas", "Arcos",
+          "Circulos", "PolyLines", "Blocos", "Inserts"}},
         {&j["Blocos"][0]["LinhasBloco"][0], {"Camada", "Cor", "P1", "P2"}},
         {&poly,
          {"Camada", "Cor", "Flags", "VerticesSeguem", "ContM", "ContN", "DensM", "DensN",
@@ -109,6 +109,7 @@ TEST(Dump, CountsExitStatusAndUsage) {
     EXPECT_EQ(falha.status, 1);
     j = Json::Le(falha.texto);
     EXPECT_EQ(j["Erro"].texto, "Invalid numeric input");
+    EXPECT_EQ(j["Linha"].numero, 24);
     EXPECT_EQ(j["Linhas"].itens.size(), 1u); // the model as far as read
     EXPECT_EQ(Executa("/nao/existe.dxf").status, 1);
     for (std::string uso : {std::string(), "--bad " + ruim.Nome(), ruim.Nome() + " " + ruim.Nome()})

@@ -86,7 +86,7 @@ TEST(Arco, KeepsRadiusAndAnglesAsWrittenAndAKnownKindOnly) {
 TEST(Insert, DefaultsAndGroups) {
     ASSERT_EQ(CarregaEntidades("0\nINSERT\n2\nB\n10\n1\n20\n2\n30\n3\n"
                                "0\nINSERT\n2\nB\n10\n0\n20\n0\n30\n0\n11\n5\n21\n6\n31\n7\n"
-                               "41\n2\n42\n3\n43\n4\n50\n30\n70\n2\n71\n3\n44\n10\n45\n-20\n"
+                               "41\n2\n42\n3\n43\n4\n50\n30\n70\n2\n71\n3\n44\n10.5\n45\n-20.0\n"
                                "0\nINSERT\n50\n45\n210\n1\n220\n0\n230\n0\n"
                                "0\nINSERT\n210\n0.5\n"),
               std::nullopt);
@@ -99,10 +99,9 @@ TEST(Insert, DefaultsAndGroups) {
     EXPECT_EQ((std::array<long double, 4>{completo.EscalaX, completo.EscalaY, completo.EscalaZ,
                                           completo.Rotacao}),
               (std::array<long double, 4>{2, 3, 4, 30}));
-    EXPECT_EQ((std::array{completo.NumColunas, completo.NumLinhas, completo.EspColunas,
-                          completo.EspLinhas}),
-              (std::array{2, 3, 10, -20}));
-    EXPECT_EQ(Em(completo.Extrusao), (Tripla{0, 0, 1})); // created about Z by the rotation
+    EXPECT_EQ((std::array{completo.NumColunas, completo.NumLinhas}), (std::array{2, 3}));
+    EXPECT_EQ((Tripla{completo.EspColunas, completo.EspLinhas, 0}), (Tripla{10.5L, -20, 0}));
+    EXPECT_EQ(Em(completo.Extrusao), (Tripla{0, 0, 1}));       // created about Z by the rotation
     EXPECT_EQ(Em(Inserts[2].Extrusao), (Tripla{1, 0, 0}));
     EXPECT_EQ(Em(Inserts[3].Extrusao), (Tripla{0.5L, 0, 0}));
     EXPECT_EQ(L(XMax), 5); // extrusions are not points
@@ -148,7 +147,7 @@ TEST(Elemento, ABadNumberLeavesTheElementsBefore) {
     const std::pair<std::string, std::string> casos[] = {
         {LinhaDXF + "0\nLINE\n10\n1,5\n", "Invalid numeric input"},
         {LinhaDXF + "0\nLINE\n10\n1e39\n", "Floating point overflow"},
-        {LinhaDXF + "0\nINSERT\n2\nB\n44\n2.5\n", "Invalid numeric input"}, // integer spacing
+        {LinhaDXF + "0\nINSERT\n2\nB\n70\n2.5\n", "Invalid numeric input"}, // integer count
         {"0\nPOLYLINE\n70\n1\n0\nLINE\n10\n1.5\n20\n2.5\n30\n0\n", "Invalid numeric input"}};
     for (const auto& [corpo, erro] : casos) {
         EXPECT_EQ(CarregaEntidades(corpo), erro) << corpo;

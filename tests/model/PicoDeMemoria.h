@@ -12,3 +12,13 @@ class PicoDeMemoria {
   private:
     std::size_t base_;
 };
+
+// While it lives, operator new fails (std::bad_alloc) where the memory held would grow more
+// than `bytes` above what it held when the object was made.
+class LimiteDeMemoria {
+  public:
+    explicit LimiteDeMemoria(std::size_t bytes);
+    ~LimiteDeMemoria();
+    LimiteDeMemoria(const LimiteDeMemoria&) = delete;
+    LimiteDeMemoria& operator=(const LimiteDeMemoria&) = delete;
+};

@@ -268,12 +268,18 @@ void Configuracoes(EscritorJSON& j) {
 
 } // namespace
 
-std::string ModeloEmJSON(const std::optional<std::string>& erro, bool soContagens) {
+std::string ModeloEmJSON(const std::optional<std::string>& erro, bool soContagens,
+                         std::optional<std::uint64_t> linha) {
     EscritorJSON j;
     j.Abre('{');
     j.Chave("Erro");
     if (erro)
         j.Texto(*erro);
+    else
+        j.Nulo();
+    j.Chave("Linha");
+    if (linha)
+        j.Inteiro(static_cast<std::int64_t>(*linha));
     else
         j.Nulo();
     j.NovaLinha();

@@ -2,7 +2,9 @@
 #include "DumpJSON.h"
 #include "UDXF.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <new>
 #include <optional>
 #include <string>
 
@@ -42,12 +44,20 @@ int main(int argc, char** argv) {
     }
 
     std::optional<std::string> erro;
+    std::optional<std::uint64_t> linha;
     try {
         CarregaDXF(args->arquivo);
     } catch (const ErroDXF& e) {
         erro = e.what();
+        linha = e.Linha();
     }
-    std::string json = ModeloEmJSON(erro, args->soContagens);
-    std::fwrite(json.data(), 1, json.size(), stdout);
+    try {
+        std::string json = ModeloEmJSON(erro, args->soContagens, linha);
+        std::fwrite(json.data(), 1, json.size(), stdout);
+    } catch (const std::bad_alloc&) {
+        // The model fitted in memory but its text did not.
+        std::fprintf(stderr, "dxfdump: Out of memory\n");
+        return 1;
+    }
     return erro ? 1 : 0;
 }
