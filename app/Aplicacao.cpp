@@ -41,7 +41,7 @@ QString TAplicacao::DetalheDoErro(const std::exception_ptr& erro) {
         std::rethrow_exception(erro);
     } catch (const ErroDeArquivo& e) {
         QString detalhe = QStringLiteral("Arquivo: %1").arg(e.Arquivo());
-        // MERGE if (e.Linha()) detalhe += QStringLiteral("\nLinha: %1").arg(*e.Linha());
+        if (e.Linha()) detalhe += QStringLiteral("\nLinha: %1").arg(*e.Linha());
         return detalhe;
     } catch (...) {
         return {};

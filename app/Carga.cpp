@@ -42,6 +42,5 @@ void CarregaComProgresso(QWidget* janela, const QString& nome, std::chrono::mill
         // The dialog and the window repaint; clicks and keys wait for the end of the load.
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
-    CarregaDXF(QFile::encodeName(nome).toStdString()); // MERGE: progresso
-    (void)progresso;
+    CarregaDXF(QFile::encodeName(nome).toStdString(), progresso);
 }

@@ -2,8 +2,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QOpenGLWidget>
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,7 +29,34 @@ std::optional<QString> LeLinhaDeComando(const QStringList& argumentos) {
     return arquivos.front();
 }
 
+namespace {
+
+QtMessageHandler tratadorAnterior = nullptr;
+bool widgetRecusado = false;
+
+// Qt's OpenGL widget checks the platform itself and only warns when it cannot work there
+// (Qt's off-screen platform, for one); a window holding it would then crash when shown.
+bool PlataformaAceitaWidgetGL() {
+    widgetRecusado = false;
+    tratadorAnterior = qInstallMessageHandler(
+        [](QtMsgType tipo, const QMessageLogContext& contexto, const QString& mensagem) {
+            if (tipo == QtWarningMsg && mensagem.startsWith(QStringLiteral("QOpenGLWidget")))
+                widgetRecusado = true;
+            else if (tratadorAnterior != nullptr)
+                tratadorAnterior(tipo, contexto, mensagem);
+        });
+    { const QOpenGLWidget sonda; }
+    qInstallMessageHandler(tratadorAnterior);
+    return !widgetRecusado;
+}
+
+} // namespace
+
 QString FaltaDeOpenGL() {
+    if (!PlataformaAceitaWidgetGL())
+        return QStringLiteral("Esta plataforma de janelas (%1) não mostra vistas OpenGL, e sem "
+                              "elas os desenhos não podem ser mostrados.")
+            .arg(QGuiApplication::platformName());
     QOpenGLContext contexto;
     QOffscreenSurface superficie;
     superficie.create();
