@@ -1,10 +1,11 @@
 // What the window does beyond its bars, buttons and menu: the mouse in the view moves the
-// bars, a DXF file dropped on the window opens, and a larger window gives the view its
-// extra room. The bars stay the one state of the view: every gesture moves a bar and the
-// bar's handler does the rest.
+// bars, a DXF file dropped on the window opens, a larger window gives the view its extra
+// room, and the window stays open while a load runs. The bars stay the one state of the view: every
+// gesture moves a bar and the bar's handler does the rest.
 
 #include "LeDXF.h"
 
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -102,6 +103,13 @@ void TForm1::dropEvent(QDropEvent* evento) {
     // Opened from the event loop once the drop has finished, so that an error reaches the
     // application's handler as the menu's do.
     QTimer::singleShot(0, this, [this, n = *nome] { AbreArquivo(n); });
+}
+
+void TForm1::closeEvent(QCloseEvent* evento) {
+    if (carregando_)
+        evento->ignore();
+    else
+        QMainWindow::closeEvent(evento);
 }
 
 void TForm1::GuardaDisposicao() {

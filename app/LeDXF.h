@@ -66,6 +66,7 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
     void dragEnterEvent(QDragEnterEvent* evento) override;
     void dropEvent(QDropEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override; // refused while a load runs
 
     // Left and right arrows move a bar's thumb left and right (Qt's scroll bars turn them
     // around); up and down keep Qt's meaning, towards the minimum and the maximum.

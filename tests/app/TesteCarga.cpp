@@ -52,6 +52,7 @@ TEST_F(JanelaTeste, LongLoadShowsProgressAndTakesNoOtherInputOrDrawing) {
         cursor = QApplication::overrideCursor()->shape();
         j.Abrir1Click();
         j.AbreArquivo(Amostra("malha_poliface_cubo.dxf"));
+        j.close();
         pintura = j.View3D->grabFramebuffer();
         return true;
     });
@@ -67,6 +68,7 @@ TEST_F(JanelaTeste, LongLoadShowsProgressAndTakesNoOtherInputOrDrawing) {
     EXPECT_EQ(pintura.convertToFormat(QImage::Format_RGB32), fundo) << "half-read, not drawn";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_FALSE(j.Carregando());
+    EXPECT_TRUE(j.isVisible()) << "not closed during the load";
 }
 
 // The real message box: the message as before, the file and the line as its detail.

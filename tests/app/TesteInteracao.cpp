@@ -1,8 +1,7 @@
 // What the window does beyond its bars and menu, through its real widgets: the mouse in the
 // view, files dropped on it, a window that grows, the command line, Qt's texts in
-// Portuguese, the progress of a long load, and the error box's detail.
+// Portuguese.
 
-#include "Aplicacao.h"
 #include "Inicio.h"
 #include "TesteApp.h"
 
@@ -10,9 +9,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
-#include <QProgressDialog>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
