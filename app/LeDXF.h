@@ -32,9 +32,10 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
     std::function<std::optional<QString>(QWidget* parent)> OpenDialog;
 
     // Loads the drawing and brings the camera and rotation bars back to their start.
-    // Throws ErroDXF when the file cannot be read; the bars and Carregado then stay as
-    // they were. A load that lasts longer than EsperaDoProgresso shows how much of the file
-    // has been read; during a load the window takes no input and paints nothing.
+    // Throws ErroDXF (an ErroDeArquivo, which also names the file) when the file cannot be
+    // read; the bars and Carregado then stay as they were. A load that lasts longer than
+    // EsperaDoProgresso shows how much of the file has been read; during a load the window takes no
+    // input and paints nothing.
     void LeArquivo(const QString& nome);
     std::chrono::milliseconds EsperaDoProgresso{500};
     bool Carregando() const { return carregando_; }
