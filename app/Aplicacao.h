@@ -2,10 +2,12 @@
 
 // The application object with the program's one error handler: an error that escapes any
 // event handler ends that operation only; its message is shown in a message box with an OK
-// button and the program goes on.
+// button and the program goes on. Qt's own texts (dialogs, buttons) are Brazilian
+// Portuguese like the program's, whatever the system's language.
 
 #include <QApplication>
 #include <QString>
+#include <QTranslator>
 
 #include <exception>
 #include <functional>
@@ -23,8 +25,18 @@ class TAplicacao : public QApplication {
     // The message the user sees for an error, and where it is shown.
     static QString MensagemDoErro(const std::exception_ptr& erro);
     static void MostraErro(const std::exception_ptr& erro);
+    // Where the error happened (file and line), shown under the message; empty when unknown.
+    static QString DetalheDoErro(const std::exception_ptr& erro);
+
+    // The message box the handler shows by default, with the detail of the error being
+    // shown. When it closes, the window's views repaint what they now hold.
+    static void MensagemEmCaixa(const QString& mensagem);
 
     // Hands an error caught where it cannot be shown (inside a paint) to the handler, from
     // the event loop.
     static void AdiaErro(std::exception_ptr erro);
+
+  private:
+    QTranslator traducaoDoQt_;
+    static inline QString detalheAtual_;
 };

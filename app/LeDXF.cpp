@@ -1,12 +1,15 @@
 #include "LeDXF.h"
 
+#include "Carga.h"
+#include "ErroDeArquivo.h"
 #include "OGLDescription.h"
-#include "UDXF.h"
 
 #include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QTimer>
 
 TForm1* Form1 = nullptr;
 bool Carregado = false;
@@ -48,6 +51,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), OpenDialog(EscolheArquivo
         rotulo->adjustSize();
     CarregaDescricao(DescricaoArmazenada().toStdString(), {{"View3D", View3D}, {"Cam", &Cam}});
     LigaEventos();
+    GuardaDisposicao();
+    setAcceptDrops(true);
     CentraNaTela(*this);
     FormCreate();
 }
@@ -60,6 +65,7 @@ void TForm1::LigaEventos() {
     View3D->OnPaint = TNotifyEvent(this, [this](TObject* sender) { View3DPaint(sender); });
     for (QScrollBar* barra : {AngVis, CamX, CamY, CamZ, RotX, RotY, RotZ})
         barra->installEventFilter(this);
+    View3D->installEventFilter(this);
     connect(AngVis, &QScrollBar::valueChanged, this, &TForm1::AngVisChange);
     connect(CamX, &QScrollBar::valueChanged, this, &TForm1::CamXChange);
     connect(CamY, &QScrollBar::valueChanged, this, &TForm1::CamYChange);
@@ -76,6 +82,7 @@ void TForm1::LigaEventos() {
 }
 
 bool TForm1::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == View3D) return MouseNaVista(evento) || QMainWindow::eventFilter(objeto, evento);
     auto* barra = qobject_cast<QScrollBar*>(objeto);
     if (barra == nullptr || evento->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(objeto, evento);
@@ -92,7 +99,15 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::LeArquivo(const QString& nome) {
-    CarregaDXF(QFile::encodeName(nome).toStdString());
+    {
+        carregando_ = true;
+        const auto fim = qScopeGuard([this] { carregando_ = false; });
+        try {
+            CarregaComProgresso(this, nome, EsperaDoProgresso);
+        } catch (const ErroDXF& erro) {
+            throw ErroDeArquivo(erro, nome);
+        }
+    }
     desenhoFalhou_ = false;
     CamX->setValue(500);
     CamY->setValue(500);
@@ -127,10 +142,20 @@ void TForm1::RotZChange() {
 }
 
 void TForm1::Abrir1Click() {
+    if (carregando_) return;
     const std::optional<QString> nome = OpenDialog ? OpenDialog(this) : std::nullopt;
     if (!nome) return;
-    LeArquivo(*nome);
+    AbreArquivo(*nome);
+}
+
+void TForm1::AbreArquivo(const QString& nome) {
+    if (carregando_) return;
+    LeArquivo(nome);
     View3D->Redraw();
+}
+
+void TForm1::AbreAoIniciar(const QString& nome) {
+    QTimer::singleShot(0, this, [this, nome] { AbreArquivo(nome); });
 }
 
 void TForm1::BotAbrirClick() {
@@ -138,11 +163,16 @@ void TForm1::BotAbrirClick() {
 }
 
 void TForm1::Sair1Click() {
+    if (carregando_) return;
     close();
 }
 
 void TForm1::BotSairClick() {
     Sair1Click();
+}
+
+bool NomeDeDXF(const QString& nome) {
+    return nome.endsWith(QStringLiteral(".dxf"), Qt::CaseInsensitive);
 }
 
 std::optional<QString> EscolheArquivoDXF(QWidget* parent) {

@@ -11,8 +11,11 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class TForm1 : public QMainWindow, public Ui::LeDXF {
     Q_OBJECT
@@ -35,9 +38,19 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
     std::function<std::optional<QString>(QWidget* parent)> OpenDialog;
 
     // Loads the drawing and brings the camera and rotation bars back to their start.
-    // Throws ErroDXF when the file cannot be read; the bars and Carregado then stay as
-    // they were.
+    // Throws ErroDXF (an ErroDeArquivo, which also names the file) when the file cannot be
+    // read; the bars and Carregado then stay as they were. A load that lasts longer than
+    // EsperaDoProgresso shows how much of the file has been read; during a load the window takes no
+    // input and paints nothing.
     void LeArquivo(const QString& nome);
+    std::chrono::milliseconds EsperaDoProgresso{500};
+    bool Carregando() const { return carregando_; }
+
+    // Opens a file as the open command does: load, then redraw. Used by the command line
+    // and by a file dropped on the window too. Does nothing while a load runs.
+    void AbreArquivo(const QString& nome);
+    // The same, from the event loop once the window shows (a file named at start).
+    void AbreAoIniciar(const QString& nome);
 
     // The view's paint callback: the drawing, placed by the bars, and the probe's markers.
     void View3DPaint(TObject* Sender);
@@ -57,6 +70,11 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
     void Selecao();
 
   protected:
+    void dragEnterEvent(QDragEnterEvent* evento) override;
+    void dropEvent(QDropEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override; // refused while a load runs
+
     // Left and right arrows move a bar's thumb left and right (Qt's scroll bars turn them
     // around); up and down keep Qt's meaning, towards the minimum and the maximum.
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -65,6 +83,23 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
     void LigaEventos();
     void CriaMenuExibir();
     void DesenhaModelo();
+    void GuardaDisposicao();
+    // The mouse in the view moves the bars; true when the event was one of them.
+    bool MouseNaVista(QEvent* evento);
+
+    bool carregando_ = false;
+    // Where each control of the window sits at the designed size; a larger window gives its
+    // extra width and height to the view and moves the bars down by the extra height.
+    std::vector<std::pair<QWidget*, QRect>> disposicao_;
+    QSize acrescimo_{0, 0};
+    // The drag in progress in the view: where it began and the bars' positions then.
+    struct TArrasto {
+        Qt::MouseButton botao;
+        QPoint inicio;
+        int x, y; // the two bars it moves, at the start
+    };
+    std::optional<TArrasto> arrasto_;
+    int rodaAcumulada_ = 0; // wheel movement not yet turned into a step
 
     // Set when a paint of the current drawing failed: its error has been shown once, and the
     // view shows the background until the next load instead of failing on every paint.
@@ -90,6 +125,9 @@ class FacesDosDoisLados {
     FacesDosDoisLados(const FacesDosDoisLados&) = delete;
     FacesDosDoisLados& operator=(const FacesDosDoisLados&) = delete;
 };
+
+// Whether the name is that of a DXF file, by its extension in either case.
+bool NomeDeDXF(const QString& nome);
 
 // The file dialog the open command shows by default: DXF files, whichever the case of the
 // extension. nullopt when cancelled.

@@ -15,7 +15,7 @@
 void TForm1::View3DPaint(TObject*) {
     TExtremos e;
     Extremos(e.XMin, e.YMin, e.ZMin, e.XMax, e.YMax, e.ZMax);
-    if (!Carregado || desenhoFalhou_) return;
+    if (!Carregado || desenhoFalhou_ || carregando_) return;
     try {
         ConfiguraCena();
         const auto [x, y, z] = PosicaoDaCamera(e, CamX->value(), CamY->value(), CamZ->value());

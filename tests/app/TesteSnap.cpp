@@ -8,8 +8,13 @@
 
 namespace {
 
-std::pair<int, QString> Roda(const QStringList& argumentos) {
+std::pair<int, QString> Roda(const QStringList& argumentos, const QString& plataforma = {}) {
     QProcess processo;
+    if (!plataforma.isEmpty()) {
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), plataforma);
+        processo.setProcessEnvironment(ambiente);
+    }
     processo.start(QStringLiteral(DXFSNAP), argumentos);
     if (!processo.waitForFinished(60000)) return {-1, {}};
     return {processo.exitCode(), QString::fromUtf8(processo.readAllStandardError())};
@@ -36,6 +41,11 @@ TEST(Snap, OptionsWrongUsageAndUnreadableFiles) {
     EXPECT_EQ(statusAusente, 1);
     EXPECT_TRUE(erroAusente.contains("File not found")) << erroAusente.toStdString();
     EXPECT_FALSE(QFile::exists(pasta.filePath("nada.png")));
+    // Qt's off-screen platform has no OpenGL: a message, not a crash.
+    const auto [statusSemGL, erroSemGL] =
+        Roda({Amostra("malha_poliface_cubo.dxf"), pasta.filePath("nada.png")}, "offscreen");
+    EXPECT_EQ(statusSemGL, 3);
+    EXPECT_TRUE(erroSemGL.contains("no OpenGL")) << erroSemGL.toStdString();
 }
 
 QImage Foto(const char* amostra, const QStringList& extra = {}) {

@@ -4,6 +4,7 @@
 // PNG cannot be written).
 
 #include "Aplicacao.h"
+#include "Inicio.h"
 #include "Instantaneo.h"
 #include "LeDXF.h"
 #include "Opcoes.h"
@@ -55,6 +56,11 @@ int main(int argc, char** argv) {
     TAplicacao::MostraMensagem = [&](const QString& mensagem) {
         falhaNoDesenho = mensagem.toStdString();
     };
+
+    if (const QString falta = FaltaDeOpenGL(); !falta.isEmpty()) {
+        std::cerr << "dxfsnap: no OpenGL context can be had on this display\n";
+        return 3;
+    }
 
     TForm1 janela;
     try {

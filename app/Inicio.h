@@ -1,0 +1,16 @@
+#pragma once
+
+// What the program checks and reads at start: its command line and whether OpenGL works.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The file named on the command line, if any. --help, --version and a wrong command line
+// are answered here, and end the program.
+std::optional<QString> LeLinhaDeComando(const QStringList& argumentos);
+
+// Why no OpenGL context can be had on this display, in the user's words; empty when one
+// can. Without one, Qt cannot show a window that holds an OpenGL view at all.
+QString FaltaDeOpenGL();
