@@ -70,9 +70,6 @@ extern TForm1* Form1;
 // Whether a drawing has been loaded; the paint draws only while it is true.
 extern bool Carregado;
 
-// The OpenGL state, lights and material the drawing is shown with.
-void ConfiguraCena();
-
 // The file dialog the open command shows by default: DXF files, whichever the case of the
 // extension. nullopt when cancelled.
 std::optional<QString> EscolheArquivoDXF(QWidget* parent);

@@ -1,8 +1,8 @@
 // dxfsnap end to end: its command line, its exit statuses, and the pictures of the sample
 // drawings (checked by eye once, then guarded here by their telling pixels).
 
+#include "Ajuda.h"
 #include "Opcoes.h"
-#include "TesteApp.h"
 
 #include <QProcess>
 
@@ -15,7 +15,7 @@ std::pair<int, QString> Roda(const QStringList& argumentos) {
     return {processo.exitCode(), QString::fromUtf8(processo.readAllStandardError())};
 }
 
-TEST(Snap, OptionsWrongUsageAndUnreadableFiles) {
+TEST(Snap, OpcoesUsoErradoEArquivoIlegivel) {
     const auto l = LeOpcoesSnap({"--size", "64x32", "a.dxf", "--rot", "0,90,360", "b.png"});
     ASSERT_TRUE(l.opcoes) << l.erro;
     EXPECT_EQ(std::tuple(l.opcoes->largura, l.opcoes->altura, l.opcoes->zoom, l.opcoes->rotacao,
@@ -60,7 +60,7 @@ char Cor(const QImage& foto, int x, int y) {
 
 // The plate of four faces under the probe: its white sphere just right of and above the
 // centre, each quarter in its colour, black outside.
-TEST(Snap, ProbeMarksThePlateWithAWhiteSphere) {
+TEST(Snap, SondaMarcaAPlacaComUmaEsferaBranca) {
     const QImage foto = Foto("placa_cruzada_pela_sonda.dxf");
     ASSERT_EQ(foto.size(), QSize(521, 297));
     std::string cores;
@@ -83,7 +83,7 @@ TEST(Snap, ProbeMarksThePlateWithAWhiteSphere) {
             ASSERT_NE(Cor(aEsquerda, x, y), 'w') << x << "," << y;
 }
 
-TEST(Snap, PolyfaceCubeShowsItsTopFaceInTheCentre) {
+TEST(Snap, CuboPolifaceMostraOTopoNoCentro) {
     const QImage foto = Foto("malha_poliface_cubo.dxf", {"--size", "261x149"});
     ASSERT_EQ(foto.size(), QSize(261, 149));
     std::string cores;
