@@ -1,4 +1,5 @@
 #include "Alcance.h"
+#include "CantosDaSonda.h"
 #include "Ponto.h"
 
 #include <cmath>
@@ -37,6 +38,15 @@ double Distancia(const TPonto3D& a, const TPonto3D& b) {
     return static_cast<double>(Comprimento(d));
 }
 
+TList<TFace3D> Faces(std::initializer_list<TPonto3D> cantos) {
+    TFace3D face;
+    for (const auto& c : cantos)
+        face.Pontos.Add(c);
+    TList<TFace3D> faces;
+    faces.Add(face);
+    return faces;
+}
+
 // Whether the probe, given these faces placed by M, would mark a crossing of the line
 // through S and E: its own steps, face by face.
 bool SondaMarcaAlgo(const TList<TFace3D>& faces, const MatrizGL& m, const TPonto3D& S,
@@ -45,8 +55,7 @@ bool SondaMarcaAlgo(const TList<TFace3D>& faces, const MatrizGL& m, const TPonto
     Diferenca(E, S, direcao);
     for (const TFace3D& face : faces) {
         for (int k = 0; k < 4; ++k) {
-            const TPonto3D& canto = face.Pontos[std::min(k, face.Pontos.Count() - 1)];
-            DefinePonto(v[k], canto.X, canto.Y, canto.Z);
+            v[k] = CantoDaSonda(face, k);
             TransformaPonto(m, v[k]);
         }
         NormalDaFace(v[0], v[1], v[2], normal);
@@ -135,24 +144,36 @@ TEST(Alcance, FaceCruzadaAceitaPontoForaDosCantosMasNaoAlemDoQuartoDoPerimetro) 
     }
 }
 
-TEST(Alcance, LinhaLongePassaPorCimaELinhaPeloCentroNao) {
-    TList<TFace3D> faces;
-    TFace3D quadrado;
-    for (auto [x, y] : {std::pair{-1, -1}, {1, -1}, {1, 1}, {-1, 1}})
-        quadrado.Pontos.Add(Ponto(x, y, 0));
-    faces.Add(quadrado);
-    const TAlcance alcance = AlcanceDasFaces(faces);
-
+// A line of no length, or a matrix that is not finite, keeps the faces in. About 10^7 from
+// the origin a float's step is 1: the corners of a face 0.02 wide round to a face 1 wide, which
+// the probe crosses well outside the faces' own reach.
+TEST(Alcance, SoLinhaLongeDasFacesPassaPorCima) {
+    const TAlcance quadrado = AlcanceDasFaces(
+        Faces({Ponto(-1, -1, 0), Ponto(1, -1, 0), Ponto(1, 1, 0), Ponto(-1, 1, 0)}));
+    const double g = 1e7;
+    const auto minusculas = Faces({Ponto(g + 0.49, g + 0.49, 0), Ponto(g + 0.51, g + 0.49, 0),
+                                   Ponto(g + 0.51, g + 0.51, 0), Ponto(g + 0.49, g + 0.51, 0)});
     const MatrizGL identidade{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    const MatrizGL longe{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 100, 0, 0, 1};
-    const TPonto3D S = Ponto(0.5, 0.5, 40), E = Ponto(0.5, 0.5, -10);
-    EXPECT_TRUE(LinhaPodeAlcancar(S, E, identidade, alcance));
-    EXPECT_FALSE(LinhaPodeAlcancar(S, E, longe, alcance));
-    // A line of no length, or a matrix that is not finite: the faces stay in.
-    EXPECT_TRUE(LinhaPodeAlcancar(S, S, longe, alcance));
-    MatrizGL indefinida = longe;
+    MatrizGL longe = identidade, indefinida = identidade;
+    longe[12] = 100;
     indefinida[13] = std::numeric_limits<float>::quiet_NaN();
-    EXPECT_TRUE(LinhaPodeAlcancar(S, E, indefinida, alcance));
+    const TPonto3D S = Ponto(0.5, 0.5, 40), E = Ponto(0.5, 0.5, -10);
+    const TPonto3D Sg = Ponto(g + 0.9, g + 0.9, 40), Eg = Ponto(g + 0.9, g + 0.9, -10);
+    ASSERT_TRUE(SondaMarcaAlgo(minusculas, identidade, Sg, Eg));
+    struct Caso {
+        TAlcance alcance;
+        MatrizGL m;
+        TPonto3D s, e;
+        bool alcanca;
+    } casos[] = {
+        {quadrado, identidade, S, E, true},
+        {quadrado, longe, S, E, false},
+        {quadrado, longe, S, S, true},
+        {quadrado, indefinida, S, E, true},
+        {AlcanceDasFaces(minusculas), identidade, Sg, Eg, true},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(LinhaPodeAlcancar(c.s, c.e, c.m, c.alcance), c.alcanca) << &c - casos;
 }
 
 } // namespace

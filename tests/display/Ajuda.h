@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-class TesteGL : public ::testing::Test {
+class DesenhoGL : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(glteste::GarantaContexto()) << "no OpenGL context (is a display running?)";
@@ -37,8 +37,11 @@ inline TPonto3D P(Real x, Real y, Real z) {
     return TPonto3D{x, y, z};
 }
 
-inline TCor Cor(Real r, Real g, Real b) {
-    return TCor{r, g, b};
+template <class T> TList<T> Lista(std::initializer_list<T> itens) {
+    TList<T> lista;
+    for (const auto& item : itens)
+        lista.Add(item);
+    return lista;
 }
 
 inline TFace3D Face(std::initializer_list<TPonto3D> cantos, std::optional<TCor> cor = {}) {
@@ -65,11 +68,17 @@ inline TArco Arco(Real x, Real y, Real z, Real raio, Real ini, Real fim) {
     return arco;
 }
 
+inline TCirculo Circulo(TPonto3D centro, Real raio) {
+    TCirculo circulo;
+    circulo.Centro = centro;
+    circulo.Raio = raio;
+    return circulo;
+}
+
 inline TBloco Bloco(const std::string& nome, std::initializer_list<TFace3D> faces = {}) {
     TBloco bloco;
     bloco.Nome = nome;
-    for (const auto& f : faces)
-        bloco.FacesBloco.Add(f);
+    bloco.FacesBloco = Lista(faces);
     return bloco;
 }
 
@@ -100,16 +109,8 @@ inline TPolyLine Malha(std::initializer_list<std::optional<TPonto3D>> pontos,
         v.Ponto = p;
         malha.Vertices.Add(v);
     }
-    for (const auto& f : faces)
-        malha.Faces.Add(f);
+    malha.Faces = Lista(faces);
     return malha;
-}
-
-template <class T> TList<T> Lista(std::initializer_list<T> itens) {
-    TList<T> lista;
-    for (const auto& item : itens)
-        lista.Add(item);
-    return lista;
 }
 
 // Expects a captured vertex at (x, y, z), to the precision of the capture.
