@@ -58,22 +58,22 @@ char Cor(const QImage& foto, int x, int y) {
     return r > 150 && g > 150 && b < r / 2 ? 'y' : '?';
 }
 
+// The colours at these pixels, given as x, y pairs.
+std::string Cores(const QImage& foto, std::initializer_list<int> xy) {
+    std::string cores;
+    for (auto p = xy.begin(); p != xy.end(); p += 2)
+        cores += Cor(foto, p[0], p[1]);
+    return cores;
+}
+
 // The plate of four faces under the probe: its white sphere just right of and above the
 // centre, each quarter in its colour, black outside.
 TEST(Snap, SondaMarcaAPlacaComUmaEsferaBranca) {
     const QImage foto = Foto("placa_cruzada_pela_sonda.dxf");
     ASSERT_EQ(foto.size(), QSize(521, 297));
-    std::string cores;
-    for (auto [x, y] : {std::pair{264, 145},
-                        {240, 170},
-                        {250, 50},
-                        {360, 50},
-                        {360, 170},
-                        {60, 150},
-                        {470, 270},
-                        {180, 230}})
-        cores += Cor(foto, x, y);
-    EXPECT_EQ(cores, "wrgbykkk");
+    EXPECT_EQ(
+        Cores(foto, {264, 145, 240, 170, 250, 50, 360, 50, 360, 170, 60, 150, 470, 270, 180, 230}),
+        "wrgbykkk");
 
     // With the camera at the drawing's left edge the plate moves right, and the probe misses.
     const QImage aEsquerda = Foto("placa_cruzada_pela_sonda.dxf", {"--cam", "0,500,500"});
@@ -86,10 +86,7 @@ TEST(Snap, SondaMarcaAPlacaComUmaEsferaBranca) {
 TEST(Snap, CuboPolifaceMostraOTopoNoCentro) {
     const QImage foto = Foto("malha_poliface_cubo.dxf", {"--size", "261x149"});
     ASSERT_EQ(foto.size(), QSize(261, 149));
-    std::string cores;
-    for (auto [x, y] : {std::pair{130, 74}, {70, 15}, {60, 74}, {200, 74}, {130, 143}})
-        cores += Cor(foto, x, y);
-    EXPECT_EQ(cores, "rrkkk");
+    EXPECT_EQ(Cores(foto, {130, 74, 70, 15, 60, 74, 200, 74, 130, 143}), "rrkkk");
     // The whole window, with the view's centre below the menu and the tool panel.
     const QImage janela = Foto("malha_poliface_cubo.dxf", {"--window"});
     ASSERT_EQ(janela.size(), QSize(536, 471));

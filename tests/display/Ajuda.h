@@ -53,26 +53,15 @@ inline TFace3D Face(std::initializer_list<TPonto3D> cantos, std::optional<TCor> 
 }
 
 inline TLinha Linha(TPonto3D a, TPonto3D b) {
-    TLinha linha;
-    linha.P1 = a;
-    linha.P2 = b;
-    return linha;
+    return {{}, a, b};
 }
 
 inline TArco Arco(Real x, Real y, Real z, Real raio, Real ini, Real fim) {
-    TArco arco;
-    arco.Centro = P(x, y, z);
-    arco.Raio = raio;
-    arco.AngIni = ini;
-    arco.AngFim = fim;
-    return arco;
+    return {{}, P(x, y, z), raio, ini, fim};
 }
 
 inline TCirculo Circulo(TPonto3D centro, Real raio) {
-    TCirculo circulo;
-    circulo.Centro = centro;
-    circulo.Raio = raio;
-    return circulo;
+    return {{}, centro, raio};
 }
 
 inline TBloco Bloco(const std::string& nome, std::initializer_list<TFace3D> faces = {}) {
@@ -91,12 +80,7 @@ inline TInsert Insercao(const std::string& bloco, std::optional<TPonto3D> ponto 
 
 // A polyface-mesh face record: vertex numbers from 1, negative for an invisible edge.
 inline TFace Registro(int v1, int v2, int v3, int v4 = 0) {
-    TFace face;
-    face.V1 = v1;
-    face.V2 = v2;
-    face.V3 = v3;
-    face.V4 = v4;
-    return face;
+    return {{}, v1, v2, v3, v4};
 }
 
 // A polyface mesh over these vertices (nullopt: a vertex without a point).

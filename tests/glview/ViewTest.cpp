@@ -15,16 +15,6 @@
 
 namespace {
 
-TEST(View, RequestsDoubleBufferedRgbaWithDepthAndTheFixedFunctionPipeline) {
-    const TOGLView view;
-    EXPECT_EQ(view.size(), QSize(400, 250));
-    const QSurfaceFormat format = view.format();
-    EXPECT_EQ(format.swapBehavior(), QSurfaceFormat::DoubleBuffer);
-    EXPECT_EQ(format.profile(), QSurfaceFormat::CompatibilityProfile);
-    EXPECT_EQ(format.depthBufferSize(), 32);
-    EXPECT_EQ(format.redBufferSize() + format.greenBufferSize() + format.blueBufferSize(), 24);
-}
-
 // Equal writes request nothing; a change, an owned object's change or writing no camera
 // redraws; several requests before a paint give one render.
 TEST(View, RedrawsOnlyOnChangeAndCoalescesRequests) {
