@@ -32,12 +32,6 @@ MatrizGL Matriz(std::array<double, 3> eixo, double angulo, std::array<double, 3>
     return m;
 }
 
-double Distancia(const TPonto3D& a, const TPonto3D& b) {
-    TPonto3D d;
-    Diferenca(a, b, d);
-    return static_cast<double>(Comprimento(d));
-}
-
 TList<TFace3D> Faces(std::initializer_list<TPonto3D> cantos) {
     TFace3D face;
     for (const auto& c : cantos)
@@ -117,31 +111,6 @@ TEST(Alcance, NuncaDeixaDeForaUmaFaceQueASondaMarcaria) {
     // The random lines both hit faces and let the bound pass over blocks, often.
     EXPECT_GT(marcou, 500);
     EXPECT_GT(passouPorCima, 5000);
-}
-
-// A crossed-over face can hold a point outside its corners' hull, never one farther than a
-// quarter of its perimeter from every corner.
-TEST(Alcance, FaceCruzadaAceitaPontoForaDosCantosMasNaoAlemDoQuartoDoPerimetro) {
-    const TPonto3D V0 = Ponto(1, 0, 0), V1 = Ponto(-1, 0, 0), V2 = Ponto(1, 0.1L, 0),
-                   V3 = Ponto(-1, 0.1L, 0);
-    EXPECT_TRUE(PontoDentroDaFace(Ponto(0, -0.01L, 0), V0, V1, V2, V3)); // below every corner
-
-    std::mt19937_64 sorteio(9);
-    std::uniform_real_distribution<double> u(-1, 1);
-    for (int i = 0; i < 20000; ++i) {
-        TPonto3D v[4];
-        for (auto& c : v)
-            c = Ponto(u(sorteio), u(sorteio), 0.2 * u(sorteio));
-        const double a = 3 * u(sorteio), b = 3 * u(sorteio);
-        TPonto3D p = Ponto(std::cos(a) * std::cos(b), std::sin(a) * std::cos(b), std::sin(b));
-        double perimetro = 0, menor = HUGE_VAL;
-        for (int k = 0; k < 4; ++k) {
-            perimetro += Distancia(v[(k + 1) % 4], v[k]);
-            menor = std::min(menor, Distancia(p, v[k]));
-        }
-        if (menor <= perimetro / 4 * 1.001) continue; // only points beyond the quarter
-        ASSERT_FALSE(PontoDentroDaFace(p, v[0], v[1], v[2], v[3])) << i;
-    }
 }
 
 // A line of no length, or a matrix that is not finite, keeps the faces in. About 10^7 from

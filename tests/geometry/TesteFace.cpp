@@ -44,6 +44,8 @@ TEST(DentroDaFace, DentroForaTrianguloCantoArestaENaN) {
         {Ponto(1, 1, 0), Origem, b, c, c, true}, // a triangle: the fourth corner repeated
         {Ponto(3, 3, 0), Origem, b, c, c, false},
         {Q2, Q0, Q1, Q2, Q3, true}, // on a corner
+        // crossed over: below every corner, yet inside
+        {Ponto(0, -0.01L, 0), EixoX, Ponto(-1, 0, 0), Ponto(1, 0.1L, 0), Ponto(-1, 0.1L, 0), true},
         {Ponto(25.0L / 7, 25.0L / 7, 0), g0, g1, g2, g3, true},
         {Ponto(nan, 3, 0), Q0, Q1, Q2, Q3, false},
         {Ponto(4, 3, 0), Q0, Ponto(104, nan, 0), Q2, Q3, false},

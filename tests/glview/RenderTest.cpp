@@ -180,8 +180,6 @@ TEST_F(PaintState, DisplayPropertiesReachOpenGL) {
     });
     view_.SetCullFace(cfBack);
     InPaint([] { EXPECT_EQ(Int(GL_CULL_FACE_MODE), GL_BACK); });
-    view_.SetCullFace(cfNone);
-    InPaint([] { EXPECT_FALSE(glIsEnabled(GL_CULL_FACE)); });
 }
 
 TEST_F(PaintState, DisabledFogKeepsItsParametersAndReEnablingAppliesThemAll) {
@@ -213,24 +211,6 @@ TEST_F(PaintState, DisabledFogKeepsItsParametersAndReEnablingAppliesThemAll) {
     expect(false, GL_LINEAR, 0.5f, 2, 5, 0x336699, GL_NICEST);
     fog.SetEnabled(true);
     expect(true, GL_EXP2, 0.25f, 1, 8, clWhite, GL_FASTEST);
-}
-
-TEST_F(PaintState, CameraChangedInTheCallbackShowsInTheNextRender) {
-    int renders = 0;
-    GLfloat x = 0;
-    view_.OnPaint = TNotifyEvent(this, [&](TObject*) {
-        std::array<GLfloat, 16> modelview{};
-        glGetFloatv(GL_MODELVIEW_MATRIX, modelview.data());
-        x = modelview[12];
-        ++renders;
-        camera_.Position().SetX(2); // the paint cycle moves the camera like this
-    });
-    Settle();
-    ASSERT_TRUE(WaitFor([&] { return x == -2.0f; }));
-    Settle();
-    const int settled = renders;
-    Settle();
-    EXPECT_EQ(renders, settled); // writing the same position again requests nothing
 }
 
 } // namespace
