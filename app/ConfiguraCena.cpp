@@ -1,7 +1,7 @@
 // The scene's OpenGL state: smooth shading, depth test, back-face culling, two grey lights,
 // colour material and a fixed material for both sides.
 
-#include "LeDXF.h"
+#include "ConfiguraCena.h"
 
 #include <GL/gl.h>
 

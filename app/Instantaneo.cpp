@@ -1,6 +1,7 @@
 #include "Instantaneo.h"
 
-#include "LeDXF.h"
+#include "OGLCam.h"
+#include "OGLView.h"
 
 #include <array>
 
@@ -12,12 +13,12 @@ std::array<float, 3> PosicaoAtual(const TOGLCamera& camera) {
 
 } // namespace
 
-QImage ImagemDaVista(TForm1& janela) {
+QImage ImagemDaVista(TOGLView& vista, const TOGLCamera& camera) {
     QImage imagem;
     for (int vez = 0; vez < 3; ++vez) {
-        const auto antes = PosicaoAtual(janela.Cam);
-        imagem = janela.View3D->grabFramebuffer();
-        if (vez > 0 && PosicaoAtual(janela.Cam) == antes) break;
+        const auto antes = PosicaoAtual(camera);
+        imagem = vista.grabFramebuffer();
+        if (vez > 0 && PosicaoAtual(camera) == antes) break;
     }
-    return janela.View3D->HasContext() ? imagem : QImage();
+    return vista.HasContext() ? imagem : QImage();
 }

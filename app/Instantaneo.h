@@ -1,12 +1,13 @@
 #pragma once
 
-// The picture the main window's view shows, for tools and tests that need it as an image.
+// The picture a view shows, for tools and tests that need it as an image.
 
 #include <QImage>
 
-class TForm1;
+class TOGLCamera;
+class TOGLView;
 
-// Renders the view until the camera stands where the paint put it (the paint places the
-// camera, the render after it shows the new place) and returns the last picture. The window
-// must have been shown; a view without an OpenGL context gives a null image.
-QImage ImagemDaVista(TForm1& janela);
+// Renders the view until its camera stands where the paint put it (the paint places the
+// camera, the render after it shows the new place) and returns the last picture. The view
+// must have been shown; one without an OpenGL context gives a null image.
+QImage ImagemDaVista(TOGLView& vista, const TOGLCamera& camera);

@@ -112,20 +112,6 @@ extern TForm1* Form1;
 // Whether a drawing has been loaded; the paint draws only while it is true.
 extern bool Carregado;
 
-// The OpenGL state, lights and material the drawing is shown with.
-void ConfiguraCena();
-
-// While it lives, faces show from both sides, a face seen from behind in its own colour and
-// lit as one seen from the front: no culling, two-sided lighting, colour material on both
-// sides. Made after ConfiguraCena; its end gives back ConfiguraCena's state.
-class FacesDosDoisLados {
-  public:
-    FacesDosDoisLados();
-    ~FacesDosDoisLados();
-    FacesDosDoisLados(const FacesDosDoisLados&) = delete;
-    FacesDosDoisLados& operator=(const FacesDosDoisLados&) = delete;
-};
-
 // Whether the name is that of a DXF file, by its extension in either case.
 bool NomeDeDXF(const QString& nome);
 

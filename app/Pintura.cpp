@@ -2,8 +2,9 @@
 // drawing turned by the rotation bars, every entity list, and the selection probe.
 
 #include "Aplicacao.h"
-#include "Insercao.h" // MatrizEmpilhada
+#include "ConfiguraCena.h"
 #include "LeDXF.h"
+#include "MatrizEmpilhada.h"
 #include "PosicaoDaCamera.h"
 #include "UAux.h"
 #include "UDXF.h"

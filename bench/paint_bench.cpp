@@ -6,6 +6,7 @@
 //   paint_bench FILE [PAINTS]
 
 #include "Aplicacao.h"
+#include "ConfiguraCena.h"
 #include "DesenhoPronto.h"
 #include "Instantaneo.h"
 #include "LeDXF.h"
@@ -98,7 +99,7 @@ int main(int argc, char** argv) {
     const auto inicioCarga = Relogio::now();
     janela.LeArquivo(QString::fromStdString(arquivo));
     const double carga = Segundos(Relogio::now() - inicioCarga);
-    ImagemDaVista(janela); // the camera now stands where the paint puts it
+    ImagemDaVista(*janela.View3D, janela.Cam); // the camera now stands where the paint puts it
 
     const TDesenhoPronto pronto;
     Medida real{{}, {}};

@@ -1,6 +1,9 @@
-#include "Insercao.h"
+#include "MatrizEmpilhada.h"
 #include "Modelo.h"
+#include "PosicionaInsercao.h"
 #include "UExibe.h"
+
+#include <GL/gl.h>
 
 const TBloco* ProcuraBloco(const std::string& nome) {
     for (const TBloco& bloco : Blocos)

@@ -1,11 +1,12 @@
 #include "Alcance.h"
-#include "Insercao.h"
+#include "CantosDaSonda.h"
+#include "MatrizEmpilhada.h"
 #include "Modelo.h"
+#include "PosicionaInsercao.h"
 #include "UAux.h"
 #include "UExibe.h"
 
 #include <GL/glu.h>
-#include <algorithm>
 #include <memory>
 #include <unordered_map>
 
@@ -22,12 +23,11 @@ MatrizGL MatrizDaInsercao(const TInsert& insercao) {
     return m;
 }
 
-// The face's corners in the probe's space. A three-cornered face repeats its last corner.
+// The face's corners, as the probe reads them, in the probe's space.
 bool CantosTransformados(const TFace3D& face, const MatrizGL& m, TPonto3D (&v)[4]) {
-    const int cantos = face.Pontos.Count();
-    if (cantos < 3) return false;
+    if (!FaceTemCantos(face)) return false;
     for (int k = 0; k < 4; ++k) {
-        const TPonto3D& canto = face.Pontos[std::min(k, cantos - 1)];
+        const TPonto3D& canto = CantoDaSonda(face, k);
         DefinePonto(v[k], canto.X, canto.Y, canto.Z);
         TransformaPonto(m, v[k]);
     }

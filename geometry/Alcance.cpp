@@ -1,4 +1,5 @@
 #include "Alcance.h"
+#include "CantosDaSonda.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,11 +21,10 @@ Vetor ComoVetor(const TPonto3D& p) {
     return {p.X.ComoDouble(), p.Y.ComoDouble(), p.Z.ComoDouble()};
 }
 
-// The corners the probe reads: 0 to 3, the last one repeated when there are only three.
 std::array<Vetor, 4> Cantos(const TFace3D& face) {
     std::array<Vetor, 4> v;
     for (int k = 0; k < 4; ++k)
-        v[k] = ComoVetor(face.Pontos[std::min(k, face.Pontos.Count() - 1)]);
+        v[k] = ComoVetor(CantoDaSonda(face, k));
     return v;
 }
 
@@ -38,7 +38,7 @@ TAlcance AlcanceDasFaces(const TList<TFace3D>& faces) {
     Vetor minimo{HUGE_VAL, HUGE_VAL, HUGE_VAL}, maximo{-HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
     double maiorPerimetro = 0;
     for (const TFace3D& face : faces) {
-        if (face.Pontos.Count() < 3) continue;
+        if (!FaceTemCantos(face)) continue;
         const auto v = Cantos(face);
         double perimetro = 0;
         for (int k = 0; k < 4; ++k) {

@@ -31,60 +31,23 @@ int NaoFinitosEnviadosAoGL() {
     return naoFinitos.exchange(0);
 }
 
+// Defines `nome` with these parameters: it checks the values listed, then calls the real one.
+#define VIGIA(nome, parametros, conferidos, argumentos)                                            \
+    void nome parametros {                                                                         \
+        static auto* real = Real<void parametros>(#nome);                                          \
+        Confere conferidos;                                                                        \
+        real argumentos;                                                                           \
+    }
+
 extern "C" {
-
-void glVertex3f(GLfloat x, GLfloat y, GLfloat z) {
-    static auto* real = Real<void(GLfloat, GLfloat, GLfloat)>("glVertex3f");
-    Confere({x, y, z});
-    real(x, y, z);
+VIGIA(glVertex3f, (GLfloat x, GLfloat y, GLfloat z), ({x, y, z}), (x, y, z))
+VIGIA(glNormal3f, (GLfloat x, GLfloat y, GLfloat z), ({x, y, z}), (x, y, z))
+VIGIA(glColor3f, (GLfloat x, GLfloat y, GLfloat z), ({x, y, z}), (x, y, z))
+VIGIA(glColor3fv, (const GLfloat* c), ({c[0], c[1], c[2]}), (c))
+VIGIA(glTranslatef, (GLfloat x, GLfloat y, GLfloat z), ({x, y, z}), (x, y, z))
+VIGIA(glScalef, (GLfloat x, GLfloat y, GLfloat z), ({x, y, z}), (x, y, z))
+VIGIA(glRotatef, (GLfloat a, GLfloat x, GLfloat y, GLfloat z), ({a, x, y, z}), (a, x, y, z))
+VIGIA(gluPerspective, (GLdouble a, GLdouble r, GLdouble n, GLdouble f), ({a, r, n, f}),
+      (a, r, n, f))
+VIGIA(gluSphere, (GLUquadric * q, GLdouble r, GLint s, GLint p), ({r}), (q, r, s, p))
 }
-
-void glNormal3f(GLfloat x, GLfloat y, GLfloat z) {
-    static auto* real = Real<void(GLfloat, GLfloat, GLfloat)>("glNormal3f");
-    Confere({x, y, z});
-    real(x, y, z);
-}
-
-void glColor3f(GLfloat r, GLfloat g, GLfloat b) {
-    static auto* real = Real<void(GLfloat, GLfloat, GLfloat)>("glColor3f");
-    Confere({r, g, b});
-    real(r, g, b);
-}
-
-void glColor3fv(const GLfloat* c) {
-    static auto* real = Real<void(const GLfloat*)>("glColor3fv");
-    Confere({c[0], c[1], c[2]});
-    real(c);
-}
-
-void glTranslatef(GLfloat x, GLfloat y, GLfloat z) {
-    static auto* real = Real<void(GLfloat, GLfloat, GLfloat)>("glTranslatef");
-    Confere({x, y, z});
-    real(x, y, z);
-}
-
-void glScalef(GLfloat x, GLfloat y, GLfloat z) {
-    static auto* real = Real<void(GLfloat, GLfloat, GLfloat)>("glScalef");
-    Confere({x, y, z});
-    real(x, y, z);
-}
-
-void glRotatef(GLfloat angulo, GLfloat x, GLfloat y, GLfloat z) {
-    static auto* real = Real<void(GLfloat, GLfloat, GLfloat, GLfloat)>("glRotatef");
-    Confere({angulo, x, y, z});
-    real(angulo, x, y, z);
-}
-
-void gluPerspective(GLdouble angulo, GLdouble aspecto, GLdouble perto, GLdouble longe) {
-    static auto* real = Real<void(GLdouble, GLdouble, GLdouble, GLdouble)>("gluPerspective");
-    Confere({angulo, aspecto, perto, longe});
-    real(angulo, aspecto, perto, longe);
-}
-
-void gluSphere(GLUquadric* quadrica, GLdouble raio, GLint fatias, GLint pilhas) {
-    static auto* real = Real<void(GLUquadric*, GLdouble, GLint, GLint)>("gluSphere");
-    Confere({raio});
-    real(quadrica, raio, fatias, pilhas);
-}
-
-} // extern "C"

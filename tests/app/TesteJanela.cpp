@@ -1,7 +1,7 @@
 // The main window with its real widgets: layout, loading, the error handler, the file
 // dialog, the zoom bar, the shortcuts and the tab order.
 
-#include "TesteApp.h"
+#include "Ajuda.h"
 
 #include <QScreen>
 #include <QTest>
@@ -26,7 +26,7 @@ void MoveBarras(TForm1& j) {
         Barras(j)[i]->setValue(Movidas[i]);
 }
 
-TEST_F(JanelaTeste, CaptionSizeBarsLabelsAndMenuAsDesigned) {
+TEST_F(Janela, TituloTamanhoBarrasRotulosEMenuComoDesenhados) {
     TForm1& j = *janela_;
     EXPECT_EQ(j.windowTitle(), "Vistrel de Arquivos DXF");
     EXPECT_EQ(j.size(), QSize(536, 471)); // 544 x 502 with a 4-pixel frame and 23-pixel title
@@ -50,7 +50,7 @@ TEST_F(JanelaTeste, CaptionSizeBarsLabelsAndMenuAsDesigned) {
     EXPECT_FALSE(Carregado);
 }
 
-TEST_F(JanelaTeste, LoadingResetsCameraAndRotationBarsAndKeepsTheZoom) {
+TEST_F(Janela, CarregarVoltaAsBarrasDeCameraERotacaoEMantemOZoom) {
     for (const char* amostra : {"malha_poliface_cubo.dxf", "todas_as_entidades.dxf"}) {
         MoveBarras(*janela_);
         janela_->LeArquivo(Amostra(amostra));
@@ -61,7 +61,7 @@ TEST_F(JanelaTeste, LoadingResetsCameraAndRotationBarsAndKeepsTheZoom) {
 
 // Through the menu, then the button: both reach the application's one error handler. A
 // cancelled dialog changes nothing either, and shows nothing.
-TEST_F(JanelaTeste, FailedOrCancelledLoadLeavesBarsAndLoadedFlag) {
+TEST_F(Janela, CargaQueFalhaOuCanceladaMantemBarrasEDesenho) {
     TForm1& j = *janela_;
     for (const int vez : {0, 1, 2}) {
         if (vez == 1) j.LeArquivo(Amostra("malha_poliface_cubo.dxf"));
@@ -86,7 +86,7 @@ TEST_F(JanelaTeste, FailedOrCancelledLoadLeavesBarsAndLoadedFlag) {
     }
 }
 
-TEST_F(JanelaTeste, ZoomBarSetsTheFieldOfViewAndRedraws) {
+TEST_F(Janela, BarraDeZoomDefineOCampoDeVisaoERedesenha) {
     TForm1& j = *janela_;
     for (const int angulo : {10, 100}) {
         const ContaPinturas pinturas(j);
@@ -105,7 +105,7 @@ TEST_F(JanelaTeste, ZoomBarSetsTheFieldOfViewAndRedraws) {
     }
 }
 
-TEST_F(JanelaTeste, ShortcutsAndExitButtonOpenAndQuitAndTabFollowsTheBars) {
+TEST_F(Janela, AtalhosEBotaoDeSairAbremEFechamETabSegueAsBarras) {
     TForm1& j = *janela_;
     j.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&j));

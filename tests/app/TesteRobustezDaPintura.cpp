@@ -5,9 +5,8 @@
 // seeds and findings, cuts of the samples, and any folder named by VISTREL_PINTURA_EXTRA
 // (e.g. a fuzzer's corpus, for runs by hand).
 
-#include "Instantaneo.h"
+#include "Ajuda.h"
 #include "SentinelaGL.h"
-#include "TesteApp.h"
 #include "UDXF.h"
 
 #include <GL/gl.h>
@@ -41,10 +40,10 @@ struct Captura {
     bool matrizesFinitas = true, verticesFinitos = true, transbordou = false;
 };
 
-class RobustezDaPintura : public JanelaTeste {
+class RobustezDaPintura : public Janela {
   protected:
     void SetUp() override {
-        JanelaTeste::SetUp();
+        Janela::SetUp();
         buffer_.resize(std::size_t{1} << 24);
         janela_->View3D->OnPaint = TNotifyEvent(janela_.get(), [this](TObject* sender) {
             glFeedbackBuffer(static_cast<GLsizei>(buffer_.size()), GL_3D_COLOR, buffer_.data());
@@ -76,7 +75,7 @@ class RobustezDaPintura : public JanelaTeste {
         MensagensMostradas().clear();
         NaoFinitosEnviadosAoGL();
         janela_->View3D->Redraw();
-        ImagemDaVista(*janela_);
+        Imagem();
         ProcessaEventos();
         EXPECT_GT(captura_.pinturas, 0) << nome;
         EXPECT_TRUE(captura_.matrizesFinitas) << nome;
@@ -93,7 +92,7 @@ class RobustezDaPintura : public JanelaTeste {
 };
 
 // The watch itself: a NaN handed to OpenGL during a paint is counted.
-TEST_F(RobustezDaPintura, ANaNSentToOpenGLIsSeen) {
+TEST_F(RobustezDaPintura, NaNEnviadoAoOpenGLEhVisto) {
     janela_->LeArquivo(Amostra("todas_as_entidades.dxf"));
     NaoFinitosEnviadosAoGL();
     janela_->View3D->OnPaint = TNotifyEvent(janela_.get(), [](TObject*) {
@@ -101,18 +100,18 @@ TEST_F(RobustezDaPintura, ANaNSentToOpenGLIsSeen) {
         glVertex3f(0.0f, std::nanf(""), 0.0f);
         glEnd();
     });
-    ImagemDaVista(*janela_);
+    Imagem();
     EXPECT_GT(NaoFinitosEnviadosAoGL(), 0);
 }
 
-TEST_F(RobustezDaPintura, SamplesSeedsAndFuzzerFindings) {
+TEST_F(RobustezDaPintura, AmostrasSementesEAchadosDoFuzzer) {
     for (const char* pasta :
          {VISTREL_SAMPLES_DIR, VISTREL_FUZZ_DIR "/seeds", VISTREL_FUZZ_DIR "/regressions"})
         for (const fs::path& arquivo : ArquivosDe(pasta))
             if (arquivo.extension() != ".py") PintaSemFalhar(arquivo);
 }
 
-TEST_F(RobustezDaPintura, CutsOfTheSamplesPaintWhatWasRead) {
+TEST_F(RobustezDaPintura, CortesDasAmostrasPintamOQueFoiLido) {
     for (const fs::path& amostra : ArquivosDe(VISTREL_SAMPLES_DIR)) {
         if (amostra.extension() != ".dxf") continue;
         std::ifstream f(amostra, std::ios::binary);
@@ -126,7 +125,7 @@ TEST_F(RobustezDaPintura, CutsOfTheSamplesPaintWhatWasRead) {
     }
 }
 
-TEST_F(RobustezDaPintura, ExtraFolderByHand) {
+TEST_F(RobustezDaPintura, PastaExtraAMao) {
     const char* pasta = std::getenv("VISTREL_PINTURA_EXTRA");
     if (pasta == nullptr) GTEST_SKIP() << "VISTREL_PINTURA_EXTRA names no folder";
     for (const fs::path& arquivo : ArquivosDe(pasta))

@@ -1,8 +1,8 @@
 // dxfsnap end to end: its command line, its exit statuses, and the pictures of the sample
 // drawings (checked by eye once, then guarded here by their telling pixels).
 
+#include "Ajuda.h"
 #include "Opcoes.h"
-#include "TesteApp.h"
 
 #include <QProcess>
 
@@ -20,7 +20,7 @@ std::pair<int, QString> Roda(const QStringList& argumentos, const QString& plata
     return {processo.exitCode(), QString::fromUtf8(processo.readAllStandardError())};
 }
 
-TEST(Snap, OptionsWrongUsageAndUnreadableFiles) {
+TEST(Snap, OpcoesUsoErradoEArquivoIlegivel) {
     const auto l = LeOpcoesSnap({"--size", "64x32", "a.dxf", "--rot", "0,90,360", "b.png"});
     ASSERT_TRUE(l.opcoes) << l.erro;
     EXPECT_EQ(std::tuple(l.opcoes->largura, l.opcoes->altura, l.opcoes->zoom, l.opcoes->rotacao,
@@ -68,22 +68,22 @@ char Cor(const QImage& foto, int x, int y) {
     return r > 150 && g > 150 && b < r / 2 ? 'y' : '?';
 }
 
+// The colours at these pixels, given as x, y pairs.
+std::string Cores(const QImage& foto, std::initializer_list<int> xy) {
+    std::string cores;
+    for (auto p = xy.begin(); p != xy.end(); p += 2)
+        cores += Cor(foto, p[0], p[1]);
+    return cores;
+}
+
 // The plate of four faces under the probe: its white sphere just right of and above the
 // centre, each quarter in its colour, black outside.
-TEST(Snap, ProbeMarksThePlateWithAWhiteSphere) {
+TEST(Snap, SondaMarcaAPlacaComUmaEsferaBranca) {
     const QImage foto = Foto("placa_cruzada_pela_sonda.dxf");
     ASSERT_EQ(foto.size(), QSize(521, 297));
-    std::string cores;
-    for (auto [x, y] : {std::pair{264, 145},
-                        {240, 170},
-                        {250, 50},
-                        {360, 50},
-                        {360, 170},
-                        {60, 150},
-                        {470, 270},
-                        {180, 230}})
-        cores += Cor(foto, x, y);
-    EXPECT_EQ(cores, "wrgbykkk");
+    EXPECT_EQ(
+        Cores(foto, {264, 145, 240, 170, 250, 50, 360, 50, 360, 170, 60, 150, 470, 270, 180, 230}),
+        "wrgbykkk");
 
     // With the camera at the drawing's left edge the plate moves right, and the probe misses.
     const QImage aEsquerda = Foto("placa_cruzada_pela_sonda.dxf", {"--cam", "0,500,500"});
@@ -93,13 +93,10 @@ TEST(Snap, ProbeMarksThePlateWithAWhiteSphere) {
             ASSERT_NE(Cor(aEsquerda, x, y), 'w') << x << "," << y;
 }
 
-TEST(Snap, PolyfaceCubeShowsItsTopFaceInTheCentre) {
+TEST(Snap, CuboPolifaceMostraOTopoNoCentro) {
     const QImage foto = Foto("malha_poliface_cubo.dxf", {"--size", "261x149"});
     ASSERT_EQ(foto.size(), QSize(261, 149));
-    std::string cores;
-    for (auto [x, y] : {std::pair{130, 74}, {70, 15}, {60, 74}, {200, 74}, {130, 143}})
-        cores += Cor(foto, x, y);
-    EXPECT_EQ(cores, "rrkkk");
+    EXPECT_EQ(Cores(foto, {130, 74, 70, 15, 60, 74, 200, 74, 130, 143}), "rrkkk");
     // The whole window, with the view's centre below the menu and the tool panel.
     const QImage janela = Foto("malha_poliface_cubo.dxf", {"--window"});
     ASSERT_EQ(janela.size(), QSize(536, 471));

@@ -1,88 +1,81 @@
+#include "Ajuda.h"
 #include "PontoDoArco.h"
-#include "TesteGL.h"
 #include "UExibe.h"
 
-#include <array>
 #include <cmath>
+#include <functional>
 #include <random>
-#include <tuple>
 
 using namespace glteste;
 
 namespace {
 
-using Curvas = TesteGL;
+using Curvas = DesenhoGL;
 
-// The distinct vertices of a fan, in the order they were sent: the hub, then the rim.
-std::vector<VerticeCapturado> VerticesDoLeque(const std::vector<PrimitivaCapturada>& triangulos) {
-    std::vector<VerticeCapturado> v;
-    if (triangulos.empty()) return v;
-    v = triangulos[0].vertices;
-    for (std::size_t i = 1; i < triangulos.size(); ++i)
-        v.push_back(triangulos[i].vertices[2]);
-    return v;
-}
-
-// Expects a fan of n red vertices on the circle about c of radius r, from angle ini in steps.
-void EsperaLeque(const std::vector<PrimitivaCapturada>& triangulos, std::array<double, 3> c,
-                 double r, double ini, double passo, std::size_t n) {
-    const auto v = VerticesDoLeque(triangulos);
-    ASSERT_EQ(v.size(), n);
-    for (std::size_t k = 0; k < n; ++k) {
-        const double a = ini + static_cast<double>(k) * passo;
-        EsperaVertice(v[k], c[0] + r * std::cos(a), c[1] + r * std::sin(a), c[2]);
-        EsperaCor(v[k], 1, 0, 0);
-    }
-}
-
-TEST_F(Curvas, ArcosEmPassosDe0157RadEmVermelho) {
-    EsperaLeque(Captura([] { ExibeArcos(Lista({Arco(10, 20, 5, 2, 0, 90)})); }), {10, 20, 5}, 2, 0,
-                0.157, 11);
-    // Counter-clockwise from 350 through 0 to 10 degrees: three steps.
-    EsperaLeque(Captura([] { ExibeArcos(Lista({Arco(0, 0, 0, 100, 350, 10)})); }), {0, 0, 0}, 100,
-                350 * M_PI / 180, 0.157, 3);
-}
-
-TEST_F(Curvas, ArcoSemVarreduraOuSemCentroNaoDesenhaMasDefineOVermelho) {
+// Arcs in steps of 0.157 rad counter-clockwise (through 0 when the end is below the start),
+// circles of fifteen vertices in steps of 6.28 / 14: fans in red whatever their own colour,
+// which they set even when nothing is drawn.
+TEST_F(Curvas, ArcosECirculosSaoLequesVermelhos) {
     TArco semCentro = Arco(0, 0, 0, 1, 0, 90);
     semCentro.Centro.reset();
-    glColor3f(0, 0, 1);
-    EXPECT_TRUE(Captura([&] { ExibeArcos(Lista({Arco(0, 0, 0, 1, 45, 45), semCentro})); }).empty());
-    std::array<float, 4> cor{};
-    glGetFloatv(GL_CURRENT_COLOR, cor.data());
-    EXPECT_EQ(std::tuple(cor[0], cor[1], cor[2]), std::tuple(1.0f, 0.0f, 0.0f));
-}
-
-TEST_F(Curvas, ArcoDeVarreduraEnormeParaNumaVolta) {
-    // 1e30 degrees, and angles where a step of 0.157 no longer changes the angle.
-    const auto captura = Captura([] {
-        ExibeArcos(Lista({Arco(0, 0, 0, 1, 0, 1e30), Arco(0, 0, 0, 1, 1e25, 1e30)}));
-    });
-    EXPECT_EQ(captura.size(), 2 * (41u - 2));
-}
-
-// Fifteen vertices in steps of 6.28 / 14, red whatever their own colour; radius 0 included.
-TEST_F(Curvas, CirculoTemQuinzeVerticesEmPassosDe628Sobre14) {
-    TCirculo circulo, pontual;
-    circulo.Centro = P(-3, 4, 7);
-    circulo.Raio = 10;
-    circulo.Cor = Cor(0, 1, 0);
-    pontual.Centro = P(1, 1, 1);
-    EsperaLeque(Captura([&] { ExibeCirculos(Lista({circulo})); }), {-3, 4, 7}, 10, 0, 6.28 / 14,
-                15);
-    EsperaLeque(Captura([&] { ExibeCirculos(Lista({pontual})); }), {1, 1, 1}, 0, 0, 1, 15);
+    auto verde = Circulo(P(-3, 4, 7), 10);
+    verde.Cor = TCor{0, 1, 0};
+    const struct {
+        std::function<void()> desenho;
+        std::array<double, 3> centro;
+        double raio, inicio, passo;
+        std::size_t vertices;
+    } casos[] = {
+        {[] { ExibeArcos(Lista({Arco(10, 20, 5, 2, 0, 90)})); }, {10, 20, 5}, 2, 0, 0.157, 11},
+        {[] { ExibeArcos(Lista({Arco(0, 0, 0, 100, 350, 10)})); },
+         {0, 0, 0},
+         100,
+         350 * M_PI / 180,
+         0.157,
+         3},
+        // A sweep of 1e30 degrees stops after one turn of steps.
+        {[] { ExibeArcos(Lista({Arco(0, 0, 0, 1, 0, 1e30)})); }, {0, 0, 0}, 1, 0, 0.157, 41},
+        {[&] {
+             ExibeArcos(Lista({Arco(0, 0, 0, 1, 45, 45), semCentro}));
+         },
+         {},
+         0,
+         0,
+         0,
+         0},
+        {[&] { ExibeCirculos(Lista({verde})); }, {-3, 4, 7}, 10, 0, 6.28 / 14, 15},
+        {[] { ExibeCirculos(Lista({Circulo(P(1, 1, 1), 0)})); }, {1, 1, 1}, 0, 0, 1, 15},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(&c - casos);
+        glColor3f(0, 0, 1);
+        const auto leque = Captura(c.desenho);
+        // The distinct vertices, in the order they were sent: the hub, then the rim.
+        std::vector<VerticeCapturado> v;
+        for (std::size_t i = 0; i < leque.size(); ++i)
+            v.insert(v.end(), leque[i].vertices.begin() + (i == 0 ? 0 : 2),
+                     leque[i].vertices.end());
+        ASSERT_EQ(v.size(), c.vertices);
+        for (std::size_t k = 0; k < v.size(); ++k) {
+            const double a = c.inicio + static_cast<double>(k) * c.passo;
+            EsperaVertice(v[k], c.centro[0] + c.raio * std::cos(a),
+                          c.centro[1] + c.raio * std::sin(a), c.centro[2]);
+            EsperaCor(v[k], 1, 0, 0);
+        }
+        std::array<float, 4> cor{};
+        glGetFloatv(GL_CURRENT_COLOR, cor.data());
+        EXPECT_EQ(cor, (std::array<float, 4>{1, 0, 0, 1}));
+    }
+    // Angles where a step of 0.157 no longer changes the angle also stop after one turn.
+    EXPECT_EQ(Captura([] { ExibeArcos(Lista({Arco(0, 0, 0, 1, 1e25, 1e30)})); }).size(), 41u - 2);
 }
 
 // The arc's points from the double cosine and sine are the floats that the extended ones
 // give: for angles over many turns, and for centres moved so that a coordinate falls
 // exactly on, or a hair beside, the halfway point between two floats.
-TEST(PontoDoArcoTeste, IgualAoCalculoComSenoECossenoEstendidos) {
+TEST(PontoDoArco, IgualAoCalculoComSenoECossenoEstendidos) {
     std::mt19937_64 sorteio(3);
     std::uniform_real_distribution<double> u(-1, 1);
-    const auto estendido = [](long double x, long double y, long double r, long double a) {
-        return std::array<float, 2>{static_cast<float>(x + r * std::cos(a)),
-                                    static_cast<float>(y + r * std::sin(a))};
-    };
     for (int i = 0; i < 100000; ++i) {
         const long double raio = Real(std::pow(10.0, 4 * u(sorteio)));
         const long double angulo = Real(40 * u(sorteio));
@@ -95,8 +88,9 @@ TEST(PontoDoArcoTeste, IgualAoCalculoComSenoECossenoEstendidos) {
                 (static_cast<long double>(f) + std::nextafter(f, HUGE_VALF)) / 2;
             x += meio - v + std::ldexp(static_cast<long double>(u(sorteio)), -70 + i % 30);
         }
-        ASSERT_EQ(PontoDoArco(x, y, raio, angulo), estendido(x, y, raio, angulo))
-            << i << " " << static_cast<double>(x) << " " << static_cast<double>(angulo);
+        const std::array<float, 2> estendido{static_cast<float>(x + raio * std::cos(angulo)),
+                                             static_cast<float>(y + raio * std::sin(angulo))};
+        ASSERT_EQ(PontoDoArco(x, y, raio, angulo), estendido) << i;
     }
 }
 

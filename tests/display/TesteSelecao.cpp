@@ -1,4 +1,4 @@
-#include "TesteGL.h"
+#include "Ajuda.h"
 #include "UExibe.h"
 
 #include <GL/glu.h>
@@ -24,7 +24,7 @@ std::vector<PrimitivaCapturada> EsferaEsperada(float x, float y, float z) {
     return esfera;
 }
 
-class Selecao : public TesteGL {
+class Selecao : public DesenhoGL {
   protected:
     // Runs the probe and checks that it drew exactly one marker at each of `centros`.
     void EsperaEsferas(std::initializer_list<std::array<float, 3>> centros) {
@@ -61,46 +61,32 @@ class Selecao : public TesteGL {
 // The square of side 200 in the plane z = 0 whose centre the probe crosses.
 const TFace3D Quadrado = Face({P(-96, -97, 0), P(104, -97, 0), P(104, 103, 0), P(-96, 103, 0)});
 
-TEST_F(Selecao, EsferaNoCentroDaFaceCruzadaMesmoAlemDoInicioDaSonda) {
-    Blocos.Add(Bloco("Q", {Quadrado}));
-    EsperaEsferas({}); // no insertions yet
-    AcrescentaInsercao("Q");
-    EsperaEsferas({{4, 3, 0}});
-    glTranslatef(0, 0, 20);
-    EsperaEsferas({{4, 3, 20}});
-}
-
-// Parallel and flattened faces are not tested; a missing block skips only its insertion.
-TEST_F(Selecao, FaceParalelaOuAchatadaEBlocoInexistenteNaoMarcam) {
+// One marker per face crossed, in the order of the insertions, placed as the drawing places
+// the blocks and with the current model-view (here beyond the probe's start). Not marked: a
+// face parallel to the line or flattened by a scale of 0, the insertion of a missing block,
+// a face of fewer than three corners, and a three-cornered face that the line misses.
+TEST_F(Selecao, UmaEsferaPorFaceCruzada) {
     Blocos.Add(
         Bloco("Paralela", {Face({P(4, -50, -50), P(4, 50, -50), P(4, 50, 50), P(4, -50, 50)})}));
     Blocos.Add(Bloco("Q", {Quadrado}));
+    // A square in the plane y = 0, turned 90 degrees about X into the plane z = 0.
+    Blocos.Add(Bloco("Vertical",
+                     {Face({P(-100, 0, -100), P(100, 0, -100), P(100, 0, 100), P(-100, 0, 100)})}));
+    Blocos.Add(
+        Bloco("T", {Face({P(0, 0, 2), P(10, 0, 2)}), Face({P(0, 0, 2), P(10, 0, 2), P(0, 10, 2)}),
+                    Face({P(0, 0, 9), P(10, 0, 9), P(10, 1, 9)})}));
+    EsperaEsferas({});
     AcrescentaInsercao("Paralela");
     AcrescentaInsercao("Q").EscalaX = 0;
     AcrescentaInsercao("q");
-    AcrescentaInsercao("Q", P(0, 0, -5));
-    EsperaEsferas({{4, 3, -5}});
-}
-
-TEST_F(Selecao, InsercaoPosicionadaComoNoDesenho) {
-    // A square in the plane y = 0, turned 90 degrees about X into the plane z = 0 and raised
-    // to z = 7; an insertion without a point stands at the origin.
-    Blocos.Add(Bloco("Vertical",
-                     {Face({P(-100, 0, -100), P(100, 0, -100), P(100, 0, 100), P(-100, 0, 100)})}));
-    Blocos.Add(Bloco("Q", {Quadrado}));
     TInsert& girada = AcrescentaInsercao("Vertical", P(0, 0, 7));
     girada.Rotacao = 90;
     girada.Extrusao = P(1, 0, 0);
     AcrescentaInsercao("Q", std::nullopt);
-    EsperaEsferas({{4, 3, 7}, {4, 3, 0}});
-}
-
-TEST_F(Selecao, TrianguloDeTresCantosEFaceCurta) {
-    Blocos.Add(
-        Bloco("T", {Face({P(0, 0, 2), P(10, 0, 2)}), Face({P(0, 0, 2), P(10, 0, 2), P(0, 10, 2)}),
-                    Face({P(0, 0, 9), P(10, 0, 9), P(10, 1, 9)})}));
     AcrescentaInsercao("T");
-    EsperaEsferas({{4, 3, 2}});
+    AcrescentaInsercao("Q", P(0, 0, -5));
+    glTranslatef(0, 0, 45);
+    EsperaEsferas({{4, 3, 52}, {4, 3, 45}, {4, 3, 47}, {4, 3, 40}});
 }
 
 // Insertions whose block lies far from the probe line are passed over without changing the

@@ -1,4 +1,5 @@
 #include "Alcance.h"
+#include "CantosDaSonda.h"
 #include "Ponto.h"
 
 #include <cmath>
@@ -31,10 +32,13 @@ MatrizGL Matriz(std::array<double, 3> eixo, double angulo, std::array<double, 3>
     return m;
 }
 
-double Distancia(const TPonto3D& a, const TPonto3D& b) {
-    TPonto3D d;
-    Diferenca(a, b, d);
-    return static_cast<double>(Comprimento(d));
+TList<TFace3D> Faces(std::initializer_list<TPonto3D> cantos) {
+    TFace3D face;
+    for (const auto& c : cantos)
+        face.Pontos.Add(c);
+    TList<TFace3D> faces;
+    faces.Add(face);
+    return faces;
 }
 
 // Whether the probe, given these faces placed by M, would mark a crossing of the line
@@ -45,8 +49,7 @@ bool SondaMarcaAlgo(const TList<TFace3D>& faces, const MatrizGL& m, const TPonto
     Diferenca(E, S, direcao);
     for (const TFace3D& face : faces) {
         for (int k = 0; k < 4; ++k) {
-            const TPonto3D& canto = face.Pontos[std::min(k, face.Pontos.Count() - 1)];
-            DefinePonto(v[k], canto.X, canto.Y, canto.Z);
+            v[k] = CantoDaSonda(face, k);
             TransformaPonto(m, v[k]);
         }
         NormalDaFace(v[0], v[1], v[2], normal);
@@ -110,49 +113,36 @@ TEST(Alcance, NuncaDeixaDeForaUmaFaceQueASondaMarcaria) {
     EXPECT_GT(passouPorCima, 5000);
 }
 
-// A crossed-over face can hold a point outside its corners' hull, never one farther than a
-// quarter of its perimeter from every corner.
-TEST(Alcance, FaceCruzadaAceitaPontoForaDosCantosMasNaoAlemDoQuartoDoPerimetro) {
-    const TPonto3D V0 = Ponto(1, 0, 0), V1 = Ponto(-1, 0, 0), V2 = Ponto(1, 0.1L, 0),
-                   V3 = Ponto(-1, 0.1L, 0);
-    EXPECT_TRUE(PontoDentroDaFace(Ponto(0, -0.01L, 0), V0, V1, V2, V3)); // below every corner
-
-    std::mt19937_64 sorteio(9);
-    std::uniform_real_distribution<double> u(-1, 1);
-    for (int i = 0; i < 20000; ++i) {
-        TPonto3D v[4];
-        for (auto& c : v)
-            c = Ponto(u(sorteio), u(sorteio), 0.2 * u(sorteio));
-        const double a = 3 * u(sorteio), b = 3 * u(sorteio);
-        TPonto3D p = Ponto(std::cos(a) * std::cos(b), std::sin(a) * std::cos(b), std::sin(b));
-        double perimetro = 0, menor = HUGE_VAL;
-        for (int k = 0; k < 4; ++k) {
-            perimetro += Distancia(v[(k + 1) % 4], v[k]);
-            menor = std::min(menor, Distancia(p, v[k]));
-        }
-        if (menor <= perimetro / 4 * 1.001) continue; // only points beyond the quarter
-        ASSERT_FALSE(PontoDentroDaFace(p, v[0], v[1], v[2], v[3])) << i;
-    }
-}
-
-TEST(Alcance, LinhaLongePassaPorCimaELinhaPeloCentroNao) {
-    TList<TFace3D> faces;
-    TFace3D quadrado;
-    for (auto [x, y] : {std::pair{-1, -1}, {1, -1}, {1, 1}, {-1, 1}})
-        quadrado.Pontos.Add(Ponto(x, y, 0));
-    faces.Add(quadrado);
-    const TAlcance alcance = AlcanceDasFaces(faces);
-
+// A line of no length, or a matrix that is not finite, keeps the faces in. About 10^7 from
+// the origin a float's step is 1: the corners of a face 0.02 wide round to a face 1 wide, which
+// the probe crosses well outside the faces' own reach.
+TEST(Alcance, SoLinhaLongeDasFacesPassaPorCima) {
+    const TAlcance quadrado = AlcanceDasFaces(
+        Faces({Ponto(-1, -1, 0), Ponto(1, -1, 0), Ponto(1, 1, 0), Ponto(-1, 1, 0)}));
+    const double g = 1e7;
+    const auto minusculas = Faces({Ponto(g + 0.49, g + 0.49, 0), Ponto(g + 0.51, g + 0.49, 0),
+                                   Ponto(g + 0.51, g + 0.51, 0), Ponto(g + 0.49, g + 0.51, 0)});
     const MatrizGL identidade{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    const MatrizGL longe{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 100, 0, 0, 1};
-    const TPonto3D S = Ponto(0.5, 0.5, 40), E = Ponto(0.5, 0.5, -10);
-    EXPECT_TRUE(LinhaPodeAlcancar(S, E, identidade, alcance));
-    EXPECT_FALSE(LinhaPodeAlcancar(S, E, longe, alcance));
-    // A line of no length, or a matrix that is not finite: the faces stay in.
-    EXPECT_TRUE(LinhaPodeAlcancar(S, S, longe, alcance));
-    MatrizGL indefinida = longe;
+    MatrizGL longe = identidade, indefinida = identidade;
+    longe[12] = 100;
     indefinida[13] = std::numeric_limits<float>::quiet_NaN();
-    EXPECT_TRUE(LinhaPodeAlcancar(S, E, indefinida, alcance));
+    const TPonto3D S = Ponto(0.5, 0.5, 40), E = Ponto(0.5, 0.5, -10);
+    const TPonto3D Sg = Ponto(g + 0.9, g + 0.9, 40), Eg = Ponto(g + 0.9, g + 0.9, -10);
+    ASSERT_TRUE(SondaMarcaAlgo(minusculas, identidade, Sg, Eg));
+    struct Caso {
+        TAlcance alcance;
+        MatrizGL m;
+        TPonto3D s, e;
+        bool alcanca;
+    } casos[] = {
+        {quadrado, identidade, S, E, true},
+        {quadrado, longe, S, E, false},
+        {quadrado, longe, S, S, true},
+        {quadrado, indefinida, S, E, true},
+        {AlcanceDasFaces(minusculas), identidade, Sg, Eg, true},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(LinhaPodeAlcancar(c.s, c.e, c.m, c.alcance), c.alcanca) << &c - casos;
 }
 
 } // namespace

@@ -28,9 +28,13 @@ TEST(Intersecao, RetaIlimitadaPlanoInclinadoEParalelaOuDegeneradoSemFalhar) {
     EXPECT_TRUE(std::isnan(static_cast<long double>(h.Z)));
 }
 
-TEST(DentroDaFace, DentroForaTrianguloCantoENaN) {
+TEST(DentroDaFace, DentroForaTrianguloCantoArestaENaN) {
     const Real nan = std::numeric_limits<double>::quiet_NaN();
     const TPonto3D c = Ponto(0, 4, 0), b = Ponto(4, 0, 0);
+    // A square turned 45 degrees, and a point on its edge from (0, 0) to (1000, 1000) for
+    // which the rounded cosine of the 180 degrees the edge subtends falls below -1.
+    const TPonto3D g0 = Origem, g1 = Ponto(1000, 1000, 0), g2 = Ponto(0, 2000, 0),
+                   g3 = Ponto(-1000, 1000, 0);
     struct Caso {
         TPonto3D p, v0, v1, v2, v3;
         bool dentro;
@@ -40,24 +44,14 @@ TEST(DentroDaFace, DentroForaTrianguloCantoENaN) {
         {Ponto(1, 1, 0), Origem, b, c, c, true}, // a triangle: the fourth corner repeated
         {Ponto(3, 3, 0), Origem, b, c, c, false},
         {Q2, Q0, Q1, Q2, Q3, true}, // on a corner
+        // crossed over: below every corner, yet inside
+        {Ponto(0, -0.01L, 0), EixoX, Ponto(-1, 0, 0), Ponto(1, 0.1L, 0), Ponto(-1, 0.1L, 0), true},
+        {Ponto(25.0L / 7, 25.0L / 7, 0), g0, g1, g2, g3, true},
         {Ponto(nan, 3, 0), Q0, Q1, Q2, Q3, false},
         {Ponto(4, 3, 0), Q0, Ponto(104, nan, 0), Q2, Q3, false},
     };
     for (const auto& k : casos)
         EXPECT_EQ(PontoDentroDaFace(k.p, k.v0, k.v1, k.v2, k.v3), k.dentro) << &k - casos;
-}
-
-TEST(DentroDaFace, CossenoQueOArredondamentoLevaAlemDeMenosUm) {
-    // A point on the diagonal edge V0-V1 of a square turned 45 degrees: the edge subtends
-    // 180 degrees, and for this point the rounded cosine falls just below -1.
-    const TPonto3D v1 = Ponto(1000, 1000, 0), p = Ponto(25.0L / 7, 25.0L / 7, 0);
-    TPonto3D d0, d1;
-    Diferenca(p, Origem, d0);
-    Diferenca(p, v1, d1);
-    const Real cosseno =
-        ProdutoEscalar(d0, d1) / (Comprimento(d0) * static_cast<long double>(Comprimento(d1)));
-    ASSERT_LT(cosseno, -1); // the case this test is about
-    EXPECT_TRUE(PontoDentroDaFace(p, Origem, v1, Ponto(0, 2000, 0), Ponto(-1000, 1000, 0)));
 }
 
 } // namespace

@@ -15,16 +15,6 @@
 
 namespace {
 
-TEST(View, RequestsDoubleBufferedRgbaWithDepthAndTheFixedFunctionPipeline) {
-    const TOGLView view;
-    EXPECT_EQ(view.size(), QSize(400, 250));
-    const QSurfaceFormat format = view.format();
-    EXPECT_EQ(format.swapBehavior(), QSurfaceFormat::DoubleBuffer);
-    EXPECT_EQ(format.profile(), QSurfaceFormat::CompatibilityProfile);
-    EXPECT_EQ(format.depthBufferSize(), 32);
-    EXPECT_EQ(format.redBufferSize() + format.greenBufferSize() + format.blueBufferSize(), 24);
-}
-
 // Equal writes request nothing; a change, an owned object's change or writing no camera
 // redraws; several requests before a paint give one render.
 TEST(View, RedrawsOnlyOnChangeAndCoalescesRequests) {
@@ -89,15 +79,15 @@ TEST(View, RefusedContextPaintsNothingAndOnlyObjectChangesRequestRedraws) {
     EXPECT_EQ(renders.count, 0);
 }
 
-// Detaching, or destroying either side, leaves no link behind.
-TEST(CameraLink, DetachedCameraOrDestroyedViewLeavesTheCameraUnlinked) {
+// Detaching, or destroying either side, leaves no link behind; a camera that another view
+// took over keeps that view's link; a view whose camera goes first redraws without it.
+TEST(CameraLink, DetachedOrDestroyedSidesLeaveNoLinkBehind) {
     TOGLView view;
     TOGLCamera first, second;
     view.SetCamera(&first);
     view.SetCamera(&second);
     EXPECT_FALSE(first.OnChange);
     EXPECT_TRUE(second.OnChange.IsBoundTo(&view));
-    // A camera that another view took over keeps that view's link.
     {
         TTestView other;
         other.SetCamera(&second);
@@ -113,21 +103,19 @@ TEST(CameraLink, DetachedCameraOrDestroyedViewLeavesTheCameraUnlinked) {
     auto owner = std::make_unique<TOGLView>();
     owner->SetCamera(new TOGLCamera(owner.get()));
     owner.reset();
-}
 
-TEST(CameraLink, CameraDestroyedFirstLeavesTheViewWithoutCamera) {
-    TTestView view;
+    TTestView shown;
     auto camera = std::make_unique<TOGLCamera>();
-    view.SetCamera(camera.get());
+    shown.SetCamera(camera.get());
     TCounter renders;
-    view.OnPaint = renders.Event();
-    ASSERT_TRUE(ShowAndPaint(view));
+    shown.OnPaint = renders.Event();
+    ASSERT_TRUE(ShowAndPaint(shown));
     Settle();
-    const int paints = view.paints;
+    const int paints = shown.paints;
     renders.count = 0;
     camera.reset();
-    EXPECT_EQ(view.Camera(), nullptr);
-    ASSERT_TRUE(WaitFor([&] { return view.paints > paints; })); // shows the loss
+    EXPECT_EQ(shown.Camera(), nullptr);
+    ASSERT_TRUE(WaitFor([&] { return shown.paints > paints; })); // shows the loss
     EXPECT_EQ(renders.count, 0);
 }
 
@@ -168,47 +156,36 @@ TEST(ViewSurface, ViewportFollowsTheViewInAResizedWindow) {
 }
 
 // As the main window stores it: nested objects, a camera linked by name, repeated values.
-constexpr const char* StoredView = R"(
-object View3D: TOGLView
-  ColorAmbient.Color = $00333333
-  BackgroundColor = clBlack
-  Coordinates.ColorY = clGreen
-  Camera = Cam
-  Fog.Density = 1.0
-  Fog.Density = 1.0
-end
-object Cam: TOGLCamera
-  ViewAngle = 100.0
-end
-)";
-
+// Camera must name a camera.
 TEST(ViewDescription, LoadsTheMainWindowsViewAndLinksItsCameraByName) {
     TTestView view;
     TOGLCamera camera;
+    TOGLFog fog;
     view.SetBackgroundColor(clWhite);
     view.SetCullFace(cfBack);
-    CarregaDescricao(StoredView, {{"View3D", &view}, {"Cam", &camera}});
+    const TComponentMap components{{"View3D", &view}, {"Cam", &camera}, {"Fog1", &fog}};
+    std::string errors;
+    for (const char* other : {"Fog1", "Nobody"}) {
+        try {
+            CarregaDescricao("object View3D: TOGLView\n  Camera = " + std::string(other) + "\nend",
+                             components);
+        } catch (const EDescriptionError& error) {
+            errors += error.what() + std::string(";");
+        }
+    }
+    EXPECT_EQ(errors,
+              "Line 2: \"Fog1\" is not a TOGLCamera;Line 2: no component named \"Nobody\";");
+    EXPECT_EQ(view.Camera(), nullptr);
+    CarregaDescricao("object View3D: TOGLView\n  ColorAmbient.Color = $00333333\n"
+                     "  BackgroundColor = clBlack\n  Coordinates.ColorY = clGreen\n"
+                     "  Camera = Cam\n  Fog.Density = 1.0\n  Fog.Density = 1.0\nend\n"
+                     "object Cam: TOGLCamera\n  ViewAngle = 100.0\nend\n",
+                     components);
     EXPECT_EQ(view.BackgroundColor(), clBlack);
     EXPECT_EQ(view.CullFace(), cfBack); // omitted: keeps what it held
     EXPECT_EQ(view.Camera(), &camera);
     EXPECT_EQ(camera.ViewAngle(), 100.0f);
     EXPECT_TRUE(camera.OnChange.IsBoundTo(&view));
-}
-
-TEST(ViewDescription, CameraMustNameACamera) {
-    TOGLView view;
-    TOGLFog fog;
-    try {
-        CarregaDescricao("object View3D: TOGLView\n  Camera = Fog1\nend",
-                         {{"View3D", &view}, {"Fog1", &fog}});
-        ADD_FAILURE() << "no error";
-    } catch (const EDescriptionError& error) {
-        EXPECT_STREQ(error.what(), "Line 2: \"Fog1\" is not a TOGLCamera");
-    }
-    EXPECT_THROW(
-        CarregaDescricao("object View3D: TOGLView\n  Camera = Nobody\nend", {{"View3D", &view}}),
-        EDescriptionError);
-    EXPECT_EQ(view.Camera(), nullptr);
 }
 
 } // namespace

@@ -7,53 +7,23 @@ namespace glteste {
 
 namespace {
 
-constexpr int FloatsPorVertice = 7; // GL_3D_COLOR in RGBA mode: x, y, z, r, g, b, a
-
-VerticeCapturado LeVertice(const std::vector<GLfloat>& buffer, std::size_t& i) {
-    VerticeCapturado v{};
-    // Back from window coordinates: the viewport maps x and y one to one, depth is
-    // 0.5 - z / (2 * MeioLado) under the orthographic projection.
-    v.x = buffer[i];
-    v.y = buffer[i + 1];
-    v.z = (0.5f - buffer[i + 2]) * 2 * MeioLado;
-    for (int k = 0; k < 4; ++k)
-        v.cor[k] = buffer[i + 3 + k];
-    i += FloatsPorVertice;
-    return v;
-}
-
-std::vector<PrimitivaCapturada> Interpreta(const std::vector<GLfloat>& buffer, std::size_t n) {
-    std::vector<PrimitivaCapturada> primitivas;
-    std::size_t i = 0;
-    while (i < n) {
-        const auto token = static_cast<GLint>(buffer[i++]);
-        PrimitivaCapturada p{};
-        int vertices = 0;
-        switch (token) {
-        case GL_POINT_TOKEN:
-            p.tipo = TipoPrimitiva::Ponto;
-            vertices = 1;
-            break;
-        case GL_LINE_TOKEN:
-        case GL_LINE_RESET_TOKEN:
-            p.tipo = TipoPrimitiva::Linha;
-            vertices = 2;
-            break;
-        case GL_POLYGON_TOKEN:
-            p.tipo = TipoPrimitiva::Poligono;
-            vertices = static_cast<int>(buffer[i++]);
-            break;
-        case GL_PASS_THROUGH_TOKEN:
-            ++i;
-            continue;
-        default:
-            throw std::runtime_error("unexpected token in the feedback buffer");
-        }
-        for (int k = 0; k < vertices; ++k)
-            p.vertices.push_back(LeVertice(buffer, i));
-        primitivas.push_back(std::move(p));
+// The vertices that follow a token, or -1 for a pass-through marker (one value to skip).
+int VerticesDoToken(GLint token, const GLfloat*& valor, TipoPrimitiva& tipo) {
+    switch (token) {
+    case GL_POINT_TOKEN:
+        tipo = TipoPrimitiva::Ponto;
+        return 1;
+    case GL_LINE_TOKEN:
+    case GL_LINE_RESET_TOKEN:
+        tipo = TipoPrimitiva::Linha;
+        return 2;
+    case GL_POLYGON_TOKEN:
+        tipo = TipoPrimitiva::Poligono;
+        return static_cast<int>(*valor++);
+    case GL_PASS_THROUGH_TOKEN:
+        return -1;
     }
-    return primitivas;
+    throw std::runtime_error("unexpected token in the feedback buffer");
 }
 
 } // namespace
@@ -72,14 +42,22 @@ std::vector<PrimitivaCapturada> Captura(const std::function<void()>& desenho) {
     desenho();
     const GLint usados = glRenderMode(GL_RENDER);
     if (usados < 0) throw std::runtime_error("the feedback buffer overflowed");
-    return Interpreta(buffer, static_cast<std::size_t>(usados));
-}
 
-std::vector<PrimitivaCapturada> Poligonos(const std::vector<PrimitivaCapturada>& captura) {
-    std::vector<PrimitivaCapturada> poligonos;
-    for (const auto& p : captura)
-        if (p.tipo == TipoPrimitiva::Poligono) poligonos.push_back(p);
-    return poligonos;
+    std::vector<PrimitivaCapturada> primitivas;
+    for (const GLfloat *valor = buffer.data(), *fim = valor + usados; valor < fim;) {
+        PrimitivaCapturada p{};
+        const int vertices = VerticesDoToken(static_cast<GLint>(*valor++), valor, p.tipo);
+        if (vertices < 0) ++valor;
+        // GL_3D_COLOR in RGBA mode: x, y, z in window coordinates, then r, g, b, a. The
+        // viewport maps x and y one to one; depth is 0.5 - z / (2 * MeioLado).
+        for (int k = 0; k < vertices; ++k, valor += 7)
+            p.vertices.push_back({valor[0],
+                                  valor[1],
+                                  (0.5f - valor[2]) * 2 * MeioLado,
+                                  {valor[3], valor[4], valor[5], valor[6]}});
+        if (vertices >= 0) primitivas.push_back(std::move(p));
+    }
+    return primitivas;
 }
 
 } // namespace glteste

@@ -29,7 +29,4 @@ inline constexpr float MeioLado = 1024;
 // The model-view matrix is left as the caller set it; the projection is replaced.
 std::vector<PrimitivaCapturada> Captura(const std::function<void()>& desenho);
 
-// Only the polygons (triangles) of a capture.
-std::vector<PrimitivaCapturada> Poligonos(const std::vector<PrimitivaCapturada>& captura);
-
 } // namespace glteste

@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     if (!opcoes.janela) janela.View3D->resize(opcoes.largura, opcoes.altura);
     janela.show();
 
-    QImage imagem = ImagemDaVista(janela);
+    QImage imagem = ImagemDaVista(*janela.View3D, janela.Cam);
     if (opcoes.janela) imagem = janela.grab().toImage();
     TAplicacao::processEvents(); // a paint that failed reports from the event loop
     if (!falhaNoDesenho.empty()) {

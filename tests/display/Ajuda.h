@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-class TesteGL : public ::testing::Test {
+class DesenhoGL : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(glteste::GarantaContexto()) << "no OpenGL context (is a display running?)";
@@ -37,8 +37,11 @@ inline TPonto3D P(Real x, Real y, Real z) {
     return TPonto3D{x, y, z};
 }
 
-inline TCor Cor(Real r, Real g, Real b) {
-    return TCor{r, g, b};
+template <class T> TList<T> Lista(std::initializer_list<T> itens) {
+    TList<T> lista;
+    for (const auto& item : itens)
+        lista.Add(item);
+    return lista;
 }
 
 inline TFace3D Face(std::initializer_list<TPonto3D> cantos, std::optional<TCor> cor = {}) {
@@ -50,26 +53,21 @@ inline TFace3D Face(std::initializer_list<TPonto3D> cantos, std::optional<TCor> 
 }
 
 inline TLinha Linha(TPonto3D a, TPonto3D b) {
-    TLinha linha;
-    linha.P1 = a;
-    linha.P2 = b;
-    return linha;
+    return {{}, a, b};
 }
 
 inline TArco Arco(Real x, Real y, Real z, Real raio, Real ini, Real fim) {
-    TArco arco;
-    arco.Centro = P(x, y, z);
-    arco.Raio = raio;
-    arco.AngIni = ini;
-    arco.AngFim = fim;
-    return arco;
+    return {{}, P(x, y, z), raio, ini, fim};
+}
+
+inline TCirculo Circulo(TPonto3D centro, Real raio) {
+    return {{}, centro, raio};
 }
 
 inline TBloco Bloco(const std::string& nome, std::initializer_list<TFace3D> faces = {}) {
     TBloco bloco;
     bloco.Nome = nome;
-    for (const auto& f : faces)
-        bloco.FacesBloco.Add(f);
+    bloco.FacesBloco = Lista(faces);
     return bloco;
 }
 
@@ -82,12 +80,7 @@ inline TInsert Insercao(const std::string& bloco, std::optional<TPonto3D> ponto 
 
 // A polyface-mesh face record: vertex numbers from 1, negative for an invisible edge.
 inline TFace Registro(int v1, int v2, int v3, int v4 = 0) {
-    TFace face;
-    face.V1 = v1;
-    face.V2 = v2;
-    face.V3 = v3;
-    face.V4 = v4;
-    return face;
+    return {{}, v1, v2, v3, v4};
 }
 
 // A polyface mesh over these vertices (nullopt: a vertex without a point).
@@ -100,16 +93,8 @@ inline TPolyLine Malha(std::initializer_list<std::optional<TPonto3D>> pontos,
         v.Ponto = p;
         malha.Vertices.Add(v);
     }
-    for (const auto& f : faces)
-        malha.Faces.Add(f);
+    malha.Faces = Lista(faces);
     return malha;
-}
-
-template <class T> TList<T> Lista(std::initializer_list<T> itens) {
-    TList<T> lista;
-    for (const auto& item : itens)
-        lista.Add(item);
-    return lista;
 }
 
 // Expects a captured vertex at (x, y, z), to the precision of the capture.

@@ -1,8 +1,8 @@
 // Runs the window tests inside the program's own application object, with its error handler;
 // the messages it would show are collected instead. Listing the tests needs no display.
 
+#include "Ajuda.h"
 #include "Aplicacao.h"
-#include "TesteApp.h"
 
 #include <QFile>
 #include <QTest>
@@ -83,7 +83,7 @@ QString EscreveDXF(const QTemporaryDir& pasta, const std::string& entidades,
     return nome;
 }
 
-void JanelaTeste::SetUp() {
+void Janela::SetUp() {
     MensagensMostradas().clear();
     janela_ = std::make_unique<TForm1>();
     janela_->show();
@@ -91,13 +91,13 @@ void JanelaTeste::SetUp() {
     ProcessaEventos();
 }
 
-void JanelaTeste::ProcessaEventos() {
+void Janela::ProcessaEventos() {
     for (int vez = 0; vez < 5; ++vez)
         QCoreApplication::processEvents();
 }
 
 ContaPinturas::ContaPinturas(TForm1& j) : janela(j) {
-    JanelaTeste::ProcessaEventos(); // renders asked for earlier are not counted
+    Janela::ProcessaEventos(); // renders asked for earlier are not counted
     j.View3D->OnPaint = TNotifyEvent(this, [this](TObject* sender) {
         ++vezes;
         janela.View3DPaint(sender);

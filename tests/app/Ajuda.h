@@ -1,8 +1,9 @@
 #pragma once
 
 // Shared by the window tests: the messages the application's error handler showed, sample
-// and hand-written DXF files, a shown main window, and a count of its renders.
+// and hand-written DXF files, a shown main window, its picture, and a count of its renders.
 
+#include "Instantaneo.h"
 #include "LeDXF.h"
 
 #include <QTemporaryDir>
@@ -29,12 +30,14 @@ std::string Insercao(const std::string& bloco, double escala);
 QString EscreveDXF(const QTemporaryDir& pasta, const std::string& entidades,
                    const std::string& blocos = {});
 
-class JanelaTeste : public testing::Test {
+class Janela : public testing::Test {
   public:
     static void ProcessaEventos();
 
   protected:
     void SetUp() override; // a main window, shown and exposed; no messages yet
+
+    QImage Imagem() { return ImagemDaVista(*janela_->View3D, janela_->Cam); }
 
     std::unique_ptr<TForm1> janela_;
     QTemporaryDir pasta_;
