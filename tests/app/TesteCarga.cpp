@@ -3,7 +3,7 @@
 // shows what the model now holds.
 
 #include "Aplicacao.h"
-#include "TesteApp.h"
+#include "Ajuda.h"
 #include "UDXF.h"
 
 #include <QMessageBox>
@@ -28,7 +28,7 @@ template <class W> void QuandoAparecer(std::function<bool(W&)> durante) {
     relogio->start(0);
 }
 
-TEST_F(JanelaTeste, LongLoadShowsProgressAndTakesNoOtherInputOrDrawing) {
+TEST_F(Janela, LongLoadShowsProgressAndTakesNoOtherInputOrDrawing) {
     TForm1& j = *janela_;
     std::string faces;
     int quantas = 0;
@@ -72,7 +72,7 @@ TEST_F(JanelaTeste, LongLoadShowsProgressAndTakesNoOtherInputOrDrawing) {
 }
 
 // The real message box: the message as before, the file and the line as its detail.
-TEST_F(JanelaTeste, ErrorBoxSaysWhereAndTheViewShowsWhatWasRead) {
+TEST_F(Janela, ErrorBoxSaysWhereAndTheViewShowsWhatWasRead) {
     TForm1& j = *janela_;
     const auto antes = std::exchange(TAplicacao::MostraMensagem, TAplicacao::MensagemEmCaixa);
     const auto volta = qScopeGuard([&] { TAplicacao::MostraMensagem = antes; });

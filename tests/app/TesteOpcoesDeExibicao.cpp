@@ -2,14 +2,14 @@
 // their shortcuts, and the pictures each option changes.
 
 #include "Instantaneo.h"
-#include "TesteApp.h"
+#include "Ajuda.h"
 
 #include <GL/gl.h>
 #include <QTest>
 
 namespace {
 
-using OpcoesDeExibicao = JanelaTeste;
+using OpcoesDeExibicao = Janela;
 
 TEST_F(OpcoesDeExibicao, MenuAposArquivoComOpcoesDesligadasQueOsAtalhosAlternam) {
     TForm1& j = *janela_;
@@ -50,7 +50,7 @@ TEST_F(OpcoesDeExibicao, FaceDeTrasComoDeFrenteEPolilinhaSoComSuasOpcoes) {
         j.LeArquivo(EscreveDXF(
             pasta_, antiHorario ? Face3D(3, {{0, 0, 0}, {100, 0, 0}, {100, 50, 0}, {0, 50, 0}})
                                 : Face3D(3, {{0, 0, 0}, {0, 50, 0}, {100, 50, 0}, {100, 0, 0}})));
-        return ImagemDaVista(j);
+        return ImagemDaVista(*j.View3D, j.Cam);
     };
     const QImage deFrente = foto(true, false);
     EXPECT_EQ(deFrente.pixelColor(260, 148).hue(), 120);
@@ -63,7 +63,7 @@ TEST_F(OpcoesDeExibicao, FaceDeTrasComoDeFrenteEPolilinhaSoComSuasOpcoes) {
     for (const bool polilinhas : {true, false}) {
         j.Polilinhas1->setChecked(polilinhas);
         j.LeArquivo(EscreveDXF(pasta_, Polilinha(1, {{0, 0, 0}, {100, 0, 0}, {100, 50, 0}})));
-        EXPECT_EQ(ImagemDaVista(j) == fundo, !polilinhas);
+        EXPECT_EQ(ImagemDaVista(*j.View3D, j.Cam) == fundo, !polilinhas);
     }
 }
 
