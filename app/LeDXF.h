@@ -6,11 +6,13 @@
 
 #include "OGLCam.h"
 #include "OGLView.h"
+#include "PosicaoDaCamera.h"
 #include "ui_LeDXF.h"
 
 #include <QMainWindow>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -57,7 +59,9 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
 
   private:
     void LigaEventos();
-    void DesenhaModelo();
+    void ConfiguraCenaNoMundo(const std::array<double, 3>& origem);
+    void AjustaPlanos(const TExtremos& e);
+    void DesenhaModelo(const TExtremos& e);
 
     // Set when a paint of the current drawing failed: its error has been shown once, and the
     // view shows the background until the next load instead of failing on every paint.
