@@ -8,6 +8,9 @@
 #include <GL/gl.h>
 #include <QTest>
 
+#include <optional>
+#include <tuple>
+
 namespace {
 
 using Posicao = std::array<float, 3>;
@@ -106,6 +109,102 @@ TEST_F(PinturaTeste, APaintThatFailsShowsItsMessageOnceAndTheNextLoadDrawsAgain)
     j.LeArquivo(EscreveDXF(pasta_, FaceELinha(10)));
     EXPECT_GT(PixelsAcesos(ImagemDaVista(j)), 10000);
     EXPECT_EQ(MensagensMostradas().size(), 1u);
+}
+
+// A drawing a few thousand units wide, one a few hundred thousand, and a pit 40 km wide
+// and 4 km deep with the camera halfway down: its walls run from behind the camera to
+// 2000 units ahead of it, in red, green, blue and yellow to the south, east, north and west.
+std::string Fosso() {
+    const std::vector<Ponto3> borda{{0, 0, 0}, {40000, 0, 0}, {40000, 40000, 0}, {0, 40000, 0}};
+    std::string texto;
+    for (int i = 0; i < 4; ++i)
+        texto += Face3D(std::array{1, 3, 5, 2}[i],
+                        {borda[i], borda[(i + 1) % 4], {20000, 20000, -4000}});
+    return texto;
+}
+
+std::string Retangulo(int cor, double largura, double altura) {
+    return Face3D(cor, {{0, 0, 0}, {largura, 0, 0}, {largura, altura, 0}, {0, altura, 0}});
+}
+
+// Near and far planes of the projection a paint leaves, read back while the handler runs.
+struct PlanosLidos {
+    float perto = 0, longe = 0;
+};
+
+// Each drawing with the depths it spans in front of the camera, or none where the stored
+// planes hold it: a big drawing, a huge one, a block scaled up far below the camera, a pit
+// (its walls cross the camera's plane), and two that the stored planes already hold.
+TEST_F(PinturaTeste, BigDrawingsAndTerrainsOpenFilledWithinADepthRangeTheBufferResolves) {
+    TForm1& j = *janela_;
+    PlanosLidos planos;
+    j.View3D->OnPaint = TNotifyEvent(&j, [&](TObject* sender) {
+        j.View3DPaint(sender);
+        std::array<GLfloat, 16> p{};
+        glGetFloatv(GL_PROJECTION_MATRIX, p.data()); // a perspective: the camera is unturned
+        planos = {p[14] / (p[10] - 1), p[14] / (p[10] + 1)};
+    });
+    struct Caso {
+        const char* nome;
+        std::string entidades, blocos;
+        std::vector<std::tuple<int, int, char>> pixels; // x, y, colour: r g b y, or k black
+        std::optional<std::pair<float, float>> profundidades;
+    };
+    const std::vector<Caso> casos{
+        {"big",
+         Retangulo(1, 5000, 4000),
+         "",
+         {{260, 148, 'r'}, {140, 60, 'r'}, {30, 148, 'k'}},
+         std::pair(2500, 2500)},
+        {"huge",
+         Retangulo(3, 3e5, 2e5),
+         "",
+         {{260, 148, 'g'}, {380, 230, 'g'}, {260, 5, 'k'}},
+         std::pair(150000, 150000)},
+        {"block",
+         Insercao("B", 1000, {0, 0, -3000}),
+         Bloco("B", Retangulo(5, 5, 5)),
+         {{400, 60, 'b'}, {100, 250, 'k'}},
+         std::pair(1500, 1500)},
+        {"pit",
+         Fosso(),
+         "",
+         {{260, 290, 'r'}, {515, 148, 'g'}, {260, 5, 'b'}, {5, 148, 'y'}},
+         std::pair(0, 2000)},
+        {"small", FaceELinha(10), "", {{260, 148, 'r'}}, std::nullopt},
+        {"no points", "", "", {{260, 148, 'k'}}, std::nullopt},
+    };
+    for (const Caso& caso : casos) {
+        j.LeArquivo(EscreveDXF(pasta_, caso.entidades, caso.blocos));
+        const QImage imagem = ImagemDaVista(j);
+        for (const auto& [x, y, cor] : caso.pixels) {
+            const QColor c = imagem.pixelColor(x, y);
+            const std::array acesos{c.red() > 100, c.green() > 100, c.blue() > 100};
+            const std::array esperados{cor == 'r' || cor == 'y', cor == 'g' || cor == 'y',
+                                       cor == 'b'};
+            EXPECT_EQ(acesos, esperados) << caso.nome << " " << x << "," << y;
+        }
+        if (!caso.profundidades) {
+            EXPECT_NEAR(planos.perto, 0.1f, 1e-4) << caso.nome;
+            EXPECT_NEAR(planos.longe, 1000, 1) << caso.nome;
+        } else {
+            const auto [maisPerto, maisLonge] = *caso.profundidades;
+            EXPECT_GE(planos.longe, maisLonge) << caso.nome;
+            EXPECT_LE(planos.longe, maisLonge * 1.05f) << caso.nome;
+            // A depth resolution of 1e4 / 2^24 of the distance, or finer; where something
+            // crosses the camera's plane, the nearest plane that allows.
+            const float ratio = planos.longe / planos.perto;
+            EXPECT_LE(ratio, 1.001e4) << caso.nome;
+            if (maisPerto > 0) {
+                EXPECT_LE(planos.perto, maisPerto) << caso.nome;
+                EXPECT_GE(planos.perto, maisPerto * 0.95f) << caso.nome;
+            } else {
+                EXPECT_GE(ratio, 0.999e4) << caso.nome;
+            }
+        }
+        // The camera keeps its own planes.
+        EXPECT_EQ(std::pair(j.Cam.ViewNear(), j.Cam.ViewFar()), std::pair(0.1f, 1000.0f));
+    }
 }
 
 } // namespace
