@@ -8,6 +8,7 @@
 #include <GL/gl.h>
 #include <QTest>
 
+#include <functional>
 #include <optional>
 #include <tuple>
 
@@ -27,10 +28,15 @@ int PixelsAcesos(const QImage& imagem) {
     return acesos;
 }
 
-// A red face over X 0..100, Y 0..50 at Z 0, and a line that takes Z up to zTopo.
-std::string FaceELinha(double zTopo) {
-    return Face3D(1, {{0, 0, 0}, {100, 0, 0}, {100, 50, 0}, {0, 50, 0}}) +
-           Linha({0, 0, 0}, {0, 0, zTopo});
+Ponto3 Mais(Ponto3 a, Ponto3 b) {
+    return {a[0] + b[0], a[1] + b[1], a[2] + b[2]};
+}
+
+// A red face over X 0..100, Y 0..50 at Z 0, and a line that takes Z up to zTopo; moved by d.
+std::string FaceELinha(double zTopo, Ponto3 d = {0, 0, 0}) {
+    const auto p = [&](double x, double y, double z) { return Mais(d, {x, y, z}); };
+    return Face3D(1, {p(0, 0, 0), p(100, 0, 0), p(100, 50, 0), p(0, 50, 0)}) +
+           Linha(p(0, 0, 0), p(0, 0, zTopo));
 }
 
 using PinturaTeste = JanelaTeste;
@@ -89,6 +95,10 @@ TEST_F(PinturaTeste, SceneLightStaysAtItsWorldPlaceWhenTheDrawingTurns) {
         // World (0, 0, 10) seen from the camera at (50, 25, 15).
         EXPECT_EQ(luz1, (std::array<GLfloat, 4>{-50, -25, -5, 1})) << rotacao;
     }
+    // The same far from the origin, where the camera stands relative to a local origin.
+    j.LeArquivo(EscreveDXF(pasta_, FaceELinha(10, {650000, 7300000, 0})));
+    ImagemDaVista(j);
+    EXPECT_EQ(luz1, (std::array<GLfloat, 4>{-650050, -7300025, -5, 1}));
 }
 
 // Corners of 1e30 in a block inserted at scale 1e30 go beyond the model's number range
@@ -204,6 +214,71 @@ TEST_F(PinturaTeste, BigDrawingsAndTerrainsOpenFilledWithinADepthRangeTheBufferR
         }
         // The camera keeps its own planes.
         EXPECT_EQ(std::pair(j.Cam.ViewNear(), j.Cam.ViewFar()), std::pair(0.1f, 1000.0f));
+    }
+}
+
+// Pixels that differ clearly between two pictures of the same size.
+int PixelsDiferentes(const QImage& a, const QImage& b) {
+    int diferentes = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor ca = a.pixelColor(x, y), cb = b.pixelColor(x, y);
+            diferentes += std::abs(ca.red() - cb.red()) > 24 ||
+                          std::abs(ca.green() - cb.green()) > 24 ||
+                          std::abs(ca.blue() - cb.blue()) > 24;
+        }
+    return diferentes;
+}
+
+int Brancos(const QImage& imagem) {
+    int brancos = 0;
+    for (int y = 0; y < imagem.height(); ++y)
+        for (int x = 0; x < imagem.width(); ++x)
+            brancos += QColor(imagem.pixel(x, y)).lightness() > 230;
+    return brancos;
+}
+
+// An L of two faces and a triangle, two units wide; and a plate of four faces inserted
+// under the probe, seen from the extents' far corner (the block's own coordinates widen
+// the extents down to -100). Drawn at the origin and at survey coordinates with fractions
+// of a unit that floats cannot hold there, each shows the same picture, the probe's white
+// marker included.
+TEST_F(PinturaTeste, DrawingsAtSurveyCoordinatesLookAsAtTheOrigin) {
+    TForm1& j = *janela_;
+    const auto forma = [](Ponto3 d) {
+        const auto p = [&](double x, double y) { return Mais(d, {x, y, 0}); };
+        return Face3D(1, {p(0, 0), p(2, 0), p(2, 0.5), p(0, 0.5)}) +
+               Face3D(3, {p(0, 0.5), p(0.5, 0.5), p(0.5, 2), p(0, 2)}) +
+               Face3D(5, {p(1, 1), p(2, 1), p(1.5, 2), p(1.5, 2)});
+    };
+    const auto placa = [](Ponto3 d) {
+        return Insercao("PLACA", 1, Mais(d, {300, 300, 0})) +
+               Linha(Mais(d, {0, 0, -50}), Mais(d, {300, 300, 100}));
+    };
+    std::string quadrantes;
+    for (const auto& [cor, x, y] :
+         {std::tuple{1, -100.0, -100.0}, {2, 0.0, -100.0}, {3, -100.0, 0.0}, {5, 0.0, 0.0}})
+        quadrantes +=
+            Face3D(cor, {{x, y, 0}, {x + 100, y, 0}, {x + 100, y + 100, 0}, {x, y + 100, 0}});
+    struct Caso {
+        const char* nome;
+        std::function<std::string(Ponto3)> entidades;
+        std::string blocos;
+        int camXY;
+    };
+    for (const Caso& caso :
+         {Caso{"L", forma, "", 500}, Caso{"plate", placa, Bloco("PLACA", quadrantes), 1000}}) {
+        std::array<QImage, 2> fotos;
+        for (int i = 0; i < 2; ++i) {
+            const Ponto3 d = i == 0 ? Ponto3{0, 0, 0} : Ponto3{650000.37, 7300000.61, 0};
+            j.LeArquivo(EscreveDXF(pasta_, caso.entidades(d), caso.blocos));
+            j.CamX->setValue(caso.camXY);
+            j.CamY->setValue(caso.camXY);
+            fotos[i] = ImagemDaVista(j);
+        }
+        EXPECT_GT(PixelsAcesos(fotos[0]), fotos[0].width() * fotos[0].height() / 8) << caso.nome;
+        EXPECT_LE(PixelsDiferentes(fotos[0], fotos[1]), 50) << caso.nome;
+        EXPECT_EQ(Brancos(fotos[1]) > 100, caso.nome == std::string("plate")) << caso.nome;
     }
 }
 
