@@ -66,4 +66,26 @@ TEST_F(ApplyCameraTest, ViewportPerspectiveWithTurnAndTranslationAndFiniteForHei
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
+// A paint that needs other clip planes gets the same perspective and turn with them, the
+// modelview selected and untouched, and the camera's stored planes as they were.
+TEST_F(ApplyCameraTest, ProjectionWithGivenPlanesLeavesTheStoredOnesAndTheModelview) {
+    TOGLCamera camera;
+    camera.Rotation().SetZ(50);
+    camera.ApplyCamera(400, 250);
+    glMatrixMode(GL_MODELVIEW);
+    camera.ApplyProjection(400, 250, 5, 5000);
+
+    GLint mode = 0;
+    glGetIntegerv(GL_MATRIX_MODE, &mode);
+    EXPECT_EQ(mode, GL_MODELVIEW);
+    QMatrix4x4 projection;
+    projection.perspective(45, 1.6f, 5, 5000);
+    projection.rotate(50, 0, 0, 1);
+    ExpectNear(GL_PROJECTION_MATRIX, projection);
+    QMatrix4x4 modelview;
+    modelview.translate(0, -0.2f, -2);
+    ExpectNear(GL_MODELVIEW_MATRIX, modelview);
+    EXPECT_EQ(std::pair(camera.ViewNear(), camera.ViewFar()), std::pair(0.1f, 10.0f));
+}
+
 } // namespace
