@@ -121,9 +121,8 @@ TEST_F(PinturaTeste, APaintThatFailsShowsItsMessageOnceAndTheNextLoadDrawsAgain)
     EXPECT_EQ(MensagensMostradas().size(), 1u);
 }
 
-// A drawing a few thousand units wide, one a few hundred thousand, and a pit 40 km wide
-// and 4 km deep with the camera halfway down: its walls run from behind the camera to
-// 2000 units ahead of it, in red, green, blue and yellow to the south, east, north and west.
+// A pit 40 km wide and 4 km deep, the camera halfway down: its walls run from behind the
+// camera to 2000 units ahead, red, green, blue and yellow to the south, east, north and west.
 std::string Fosso() {
     const std::vector<Ponto3> borda{{0, 0, 0}, {40000, 0, 0}, {40000, 40000, 0}, {0, 40000, 0}};
     std::string texto;
@@ -137,112 +136,87 @@ std::string Retangulo(int cor, double largura, double altura) {
     return Face3D(cor, {{0, 0, 0}, {largura, 0, 0}, {largura, altura, 0}, {0, altura, 0}});
 }
 
-// Near and far planes of the projection a paint leaves, read back while the handler runs.
-struct PlanosLidos {
-    float perto = 0, longe = 0;
-};
+// The channels lit in a pixel: k none, r, g, b, y red and green, w all.
+char Cor(const QImage& imagem, int x, int y) {
+    const QColor c = imagem.pixelColor(x, y);
+    return "krgyb??w"[(c.red() > 100) | (c.green() > 100) << 1 | (c.blue() > 100) << 2];
+}
 
-// Each drawing with the depths it spans in front of the camera, or none where the stored
-// planes hold it: a big drawing, a huge one, a block scaled up far below the camera, a pit
-// (its walls cross the camera's plane), and two that the stored planes already hold.
+// Each drawing with the depths it spans ahead of the camera, or none where the stored planes
+// hold it: big, huge, a block scaled up far below the camera, the pit, small, no points.
+// The planes are read back from the projection the paint leaves.
 TEST_F(PinturaTeste, BigDrawingsAndTerrainsOpenFilledWithinADepthRangeTheBufferResolves) {
     TForm1& j = *janela_;
-    PlanosLidos planos;
+    float perto = 0, longe = 0;
     j.View3D->OnPaint = TNotifyEvent(&j, [&](TObject* sender) {
         j.View3DPaint(sender);
         std::array<GLfloat, 16> p{};
         glGetFloatv(GL_PROJECTION_MATRIX, p.data()); // a perspective: the camera is unturned
-        planos = {p[14] / (p[10] - 1), p[14] / (p[10] + 1)};
+        perto = p[14] / (p[10] - 1);
+        longe = p[14] / (p[10] + 1);
     });
-    struct Caso {
-        const char* nome;
-        std::string entidades, blocos;
-        std::vector<std::tuple<int, int, char>> pixels; // x, y, colour: r g b y, or k black
-        std::optional<std::pair<float, float>> profundidades;
-    };
-    const std::vector<Caso> casos{
-        {"big",
-         Retangulo(1, 5000, 4000),
+    using Pixels = std::vector<std::tuple<int, int, char>>;
+    const std::vector<std::tuple<std::string, std::string, Pixels, float, float>> casos{
+        {Retangulo(1, 5000, 4000),
          "",
          {{260, 148, 'r'}, {140, 60, 'r'}, {30, 148, 'k'}},
-         std::pair(2500, 2500)},
-        {"huge",
-         Retangulo(3, 3e5, 2e5),
+         2500,
+         2500},
+        {Retangulo(3, 3e5, 2e5),
          "",
          {{260, 148, 'g'}, {380, 230, 'g'}, {260, 5, 'k'}},
-         std::pair(150000, 150000)},
-        {"block",
-         Insercao("B", 1000, {0, 0, -3000}),
+         1.5e5,
+         1.5e5},
+        {Insercao("B", 1000, {0, 0, -3000}),
          Bloco("B", Retangulo(5, 5, 5)),
          {{400, 60, 'b'}, {100, 250, 'k'}},
-         std::pair(1500, 1500)},
-        {"pit",
-         Fosso(),
-         "",
-         {{260, 290, 'r'}, {515, 148, 'g'}, {260, 5, 'b'}, {5, 148, 'y'}},
-         std::pair(0, 2000)},
-        {"small", FaceELinha(10), "", {{260, 148, 'r'}}, std::nullopt},
-        {"no points", "", "", {{260, 148, 'k'}}, std::nullopt},
+         1500,
+         1500},
+        {Fosso(), "", {{260, 290, 'r'}, {515, 148, 'g'}, {260, 5, 'b'}, {5, 148, 'y'}}, 0, 2000},
+        {FaceELinha(10), "", {{260, 148, 'r'}}, -1, -1},
+        {"", "", {{260, 148, 'k'}}, -1, -1},
     };
-    for (const Caso& caso : casos) {
-        j.LeArquivo(EscreveDXF(pasta_, caso.entidades, caso.blocos));
+    int caso = 0;
+    for (const auto& [entidades, blocos, pixels, maisPerto, maisLonge] : casos) {
+        j.LeArquivo(EscreveDXF(pasta_, entidades, blocos));
         const QImage imagem = ImagemDaVista(j);
-        for (const auto& [x, y, cor] : caso.pixels) {
-            const QColor c = imagem.pixelColor(x, y);
-            const std::array acesos{c.red() > 100, c.green() > 100, c.blue() > 100};
-            const std::array esperados{cor == 'r' || cor == 'y', cor == 'g' || cor == 'y',
-                                       cor == 'b'};
-            EXPECT_EQ(acesos, esperados) << caso.nome << " " << x << "," << y;
-        }
-        if (!caso.profundidades) {
-            EXPECT_NEAR(planos.perto, 0.1f, 1e-4) << caso.nome;
-            EXPECT_NEAR(planos.longe, 1000, 1) << caso.nome;
+        for (const auto& [x, y, cor] : pixels)
+            EXPECT_EQ(Cor(imagem, x, y), cor) << caso << ": " << x << "," << y;
+        if (maisLonge < 0) { // the stored planes
+            EXPECT_NEAR(perto, 0.1f, 1e-4) << caso;
+            EXPECT_NEAR(longe, 1000, 1) << caso;
         } else {
-            const auto [maisPerto, maisLonge] = *caso.profundidades;
-            EXPECT_GE(planos.longe, maisLonge) << caso.nome;
-            EXPECT_LE(planos.longe, maisLonge * 1.05f) << caso.nome;
-            // A depth resolution of 1e4 / 2^24 of the distance, or finer; where something
+            EXPECT_GE(longe, maisLonge) << caso;
+            EXPECT_LE(longe, maisLonge * 1.05f) << caso;
+            // A depth resolution of 1e4 / 2^24 of the distance or finer; where something
             // crosses the camera's plane, the nearest plane that allows.
-            const float ratio = planos.longe / planos.perto;
-            EXPECT_LE(ratio, 1.001e4) << caso.nome;
-            if (maisPerto > 0) {
-                EXPECT_LE(planos.perto, maisPerto) << caso.nome;
-                EXPECT_GE(planos.perto, maisPerto * 0.95f) << caso.nome;
-            } else {
-                EXPECT_GE(ratio, 0.999e4) << caso.nome;
-            }
+            EXPECT_LE(longe / perto, 1.001e4) << caso;
+            EXPECT_LE(perto, maisPerto > 0 ? maisPerto : longe / 0.999e4) << caso;
+            EXPECT_GE(perto, maisPerto * 0.95f) << caso;
         }
-        // The camera keeps its own planes.
         EXPECT_EQ(std::pair(j.Cam.ViewNear(), j.Cam.ViewFar()), std::pair(0.1f, 1000.0f));
+        ++caso;
     }
 }
 
-// Pixels that differ clearly between two pictures of the same size.
-int PixelsDiferentes(const QImage& a, const QImage& b) {
-    int diferentes = 0;
+// Pixels that differ clearly between two pictures of the same size; white ones of the first.
+std::pair<int, int> DiferentesEBrancos(const QImage& a, const QImage& b) {
+    int diferentes = 0, brancos = 0;
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QColor ca = a.pixelColor(x, y), cb = b.pixelColor(x, y);
-            diferentes += std::abs(ca.red() - cb.red()) > 24 ||
-                          std::abs(ca.green() - cb.green()) > 24 ||
-                          std::abs(ca.blue() - cb.blue()) > 24;
+            diferentes +=
+                std::max({std::abs(ca.red() - cb.red()), std::abs(ca.green() - cb.green()),
+                          std::abs(ca.blue() - cb.blue())}) > 24;
+            brancos += ca.lightness() > 230;
         }
-    return diferentes;
+    return {diferentes, brancos};
 }
 
-int Brancos(const QImage& imagem) {
-    int brancos = 0;
-    for (int y = 0; y < imagem.height(); ++y)
-        for (int x = 0; x < imagem.width(); ++x)
-            brancos += QColor(imagem.pixel(x, y)).lightness() > 230;
-    return brancos;
-}
-
-// An L of two faces and a triangle, two units wide; and a plate of four faces inserted
-// under the probe, seen from the extents' far corner (the block's own coordinates widen
-// the extents down to -100). Drawn at the origin and at survey coordinates with fractions
-// of a unit that floats cannot hold there, each shows the same picture, the probe's white
-// marker included.
+// An L of faces two units wide; and a plate of four faces inserted under the probe, seen
+// from the extents' far corner (the block's own coordinates widen the extents down to
+// -100). At the origin and at survey coordinates with fractions of a unit that floats
+// cannot hold there, each shows the same picture, the probe's white marker included.
 TEST_F(PinturaTeste, DrawingsAtSurveyCoordinatesLookAsAtTheOrigin) {
     TForm1& j = *janela_;
     const auto forma = [](Ponto3 d) {
@@ -260,25 +234,21 @@ TEST_F(PinturaTeste, DrawingsAtSurveyCoordinatesLookAsAtTheOrigin) {
          {std::tuple{1, -100.0, -100.0}, {2, 0.0, -100.0}, {3, -100.0, 0.0}, {5, 0.0, 0.0}})
         quadrantes +=
             Face3D(cor, {{x, y, 0}, {x + 100, y, 0}, {x + 100, y + 100, 0}, {x, y + 100, 0}});
-    struct Caso {
-        const char* nome;
-        std::function<std::string(Ponto3)> entidades;
-        std::string blocos;
-        int camXY;
-    };
-    for (const Caso& caso :
-         {Caso{"L", forma, "", 500}, Caso{"plate", placa, Bloco("PLACA", quadrantes), 1000}}) {
+    const std::vector<std::tuple<std::function<std::string(Ponto3)>, std::string, int>> casos{
+        {forma, "", 500}, {placa, Bloco("PLACA", quadrantes), 1000}};
+    for (const auto& [entidades, blocos, camXY] : casos) {
         std::array<QImage, 2> fotos;
         for (int i = 0; i < 2; ++i) {
             const Ponto3 d = i == 0 ? Ponto3{0, 0, 0} : Ponto3{650000.37, 7300000.61, 0};
-            j.LeArquivo(EscreveDXF(pasta_, caso.entidades(d), caso.blocos));
-            j.CamX->setValue(caso.camXY);
-            j.CamY->setValue(caso.camXY);
+            j.LeArquivo(EscreveDXF(pasta_, entidades(d), blocos));
+            j.CamX->setValue(camXY);
+            j.CamY->setValue(camXY);
             fotos[i] = ImagemDaVista(j);
         }
-        EXPECT_GT(PixelsAcesos(fotos[0]), fotos[0].width() * fotos[0].height() / 8) << caso.nome;
-        EXPECT_LE(PixelsDiferentes(fotos[0], fotos[1]), 50) << caso.nome;
-        EXPECT_EQ(Brancos(fotos[1]) > 100, caso.nome == std::string("plate")) << caso.nome;
+        EXPECT_GT(PixelsAcesos(fotos[0]), fotos[0].width() * fotos[0].height() / 8) << camXY;
+        const auto [diferentes, brancos] = DiferentesEBrancos(fotos[1], fotos[0]);
+        EXPECT_LE(diferentes, 50) << camXY;
+        EXPECT_EQ(brancos > 100, camXY == 1000) << camXY; // the probe's marker on the plate
     }
 }
 
