@@ -47,18 +47,6 @@ TEST(PosicaoDaCamera, BeyondTheFloatRangeTheCameraStopsAtTheLargestFloat) {
 
 namespace {
 
-// No local origin up to 2^16, beyond it the extents' centre rounded to a whole number that
-// a float holds.
-TEST(PosicaoDaCamera, LocalOriginOnlyBeyondTwoToTheSixteenAtTheRoundedCentre) {
-    using Origem = std::array<double, 3>;
-    EXPECT_EQ(OrigemParaExtremos({-65536, 0, 0, 65536, 10, 10}), (Origem{0, 0, 0}));
-    EXPECT_EQ(OrigemParaExtremos({50000, 50000, 50000, -50000, -50000, -50000}), (Origem{}));
-    EXPECT_EQ(OrigemParaExtremos({650000.25, 7300000.5, 0, 650002.5, 7300003.5, 2}),
-              (Origem{650001, 7300002, 1}));
-    EXPECT_EQ(OrigemParaExtremos({0, 0, 0, 1, 1, 70000})[2], 35000);
-    EXPECT_EQ(OrigemParaExtremos({0, 0, 0, 1, 1, 33554434})[2], 16777216); // 2^24 + 1 is no float
-}
-
 // With the drawing sent relative to O, the turn still turns about the world origin:
 // M * (p - O) + O = R * p, R turning about Z first, then Y, then X. Without a turn the
 // translation is exactly 0.

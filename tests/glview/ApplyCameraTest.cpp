@@ -58,34 +58,26 @@ TEST_F(ApplyCameraTest, ViewportPerspectiveWithTurnAndTranslationAndFiniteForHei
     modelview.translate(0, -0.2f, -2);
     ExpectNear(GL_MODELVIEW_MATRIX, modelview);
 
+    // A paint's own clip planes: the same perspective and turn, the modelview kept and
+    // selected again, the stored planes as they were.
+    camera.ApplyProjection(400, 250, 5, 5000);
+    glGetIntegerv(GL_MATRIX_MODE, &mode);
+    EXPECT_EQ(mode, GL_MODELVIEW);
+    QMatrix4x4 ownPlanes;
+    ownPlanes.perspective(45, 1.6f, 5, 5000);
+    ownPlanes.rotate(50, 0, 0, 1);
+    ownPlanes.rotate(30, 1, 0, 0);
+    ownPlanes.rotate(40, 0, 1, 0);
+    ExpectNear(GL_PROJECTION_MATRIX, ownPlanes);
+    ExpectNear(GL_MODELVIEW_MATRIX, modelview);
+    EXPECT_EQ(std::pair(camera.ViewNear(), camera.ViewFar()), std::pair(0.1f, 10.0f));
+
     // A client height of zero keeps every matrix finite: the width alone is the aspect ratio.
     TOGLCamera().ApplyCamera(400, 0);
     QMatrix4x4 flat;
     flat.perspective(45, 400, 0.1f, 10);
     ExpectNear(GL_PROJECTION_MATRIX, flat);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-}
-
-// A paint that needs other clip planes gets the same perspective and turn with them, the
-// modelview selected and untouched, and the camera's stored planes as they were.
-TEST_F(ApplyCameraTest, ProjectionWithGivenPlanesLeavesTheStoredOnesAndTheModelview) {
-    TOGLCamera camera;
-    camera.Rotation().SetZ(50);
-    camera.ApplyCamera(400, 250);
-    glMatrixMode(GL_MODELVIEW);
-    camera.ApplyProjection(400, 250, 5, 5000);
-
-    GLint mode = 0;
-    glGetIntegerv(GL_MATRIX_MODE, &mode);
-    EXPECT_EQ(mode, GL_MODELVIEW);
-    QMatrix4x4 projection;
-    projection.perspective(45, 1.6f, 5, 5000);
-    projection.rotate(50, 0, 0, 1);
-    ExpectNear(GL_PROJECTION_MATRIX, projection);
-    QMatrix4x4 modelview;
-    modelview.translate(0, -0.2f, -2);
-    ExpectNear(GL_MODELVIEW_MATRIX, modelview);
-    EXPECT_EQ(std::pair(camera.ViewNear(), camera.ViewFar()), std::pair(0.1f, 10.0f));
 }
 
 } // namespace
