@@ -6,11 +6,13 @@
 
 #include "OGLCam.h"
 #include "OGLView.h"
+#include "PosicaoDaCamera.h"
 #include "ui_LeDXF.h"
 
 #include <QMainWindow>
 #include <QString>
 
+#include <array>
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -82,7 +84,9 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
   private:
     void LigaEventos();
     void CriaMenuExibir();
-    void DesenhaModelo();
+    void ConfiguraCenaNoMundo(const std::array<double, 3>& origem);
+    void AjustaPlanos(const TExtremos& e);
+    void DesenhaModelo(const TExtremos& e);
     void GuardaDisposicao();
     // The mouse in the view moves the bars; true when the event was one of them.
     bool MouseNaVista(QEvent* evento);

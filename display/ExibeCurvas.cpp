@@ -1,3 +1,4 @@
+#include "OrigemLocal.h"
 #include "PontoDoArco.h"
 #include "UExibe.h"
 
@@ -43,12 +44,14 @@ void ExibeArcos(const TList<TArco>& arcos) {
         long double fimGraus = arco.AngFim;
         if (arco.AngFim < arco.AngIni) fimGraus += 360;
         const long double fim = fimGraus * Pi / 180;
-        const float z = centro.Z.ComoFloat();
+        const TOrigemLocal& o = OrigemLocal();
+        const long double cx = centro.X - o[0], cy = centro.Y - o[1];
+        const float z = static_cast<float>(centro.Z.ComoDouble() - o[2]);
 
         glBegin(GL_TRIANGLE_FAN);
         Real a = arco.AngIni * Pi / 180;
         for (int n = 0; a < fim && n < MaxVerticesArco; ++n) {
-            const auto [x, y] = PontoDoArco(centro.X, centro.Y, arco.Raio, a);
+            const auto [x, y] = PontoDoArco(cx, cy, arco.Raio, a);
             glVertex3f(x, y, z);
             a = a + PassoArco;
         }
@@ -61,8 +64,10 @@ void ExibeCirculos(const TList<TCirculo>& circulos) {
     glColor3f(1, 0, 0);
     for (const TCirculo& circulo : circulos) {
         if (!circulo.Centro) continue;
-        const long double x = circulo.Centro->X, y = circulo.Centro->Y, raio = circulo.Raio;
-        const float z = circulo.Centro->Z.ComoFloat();
+        const TOrigemLocal& o = OrigemLocal();
+        const long double x = circulo.Centro->X - o[0], y = circulo.Centro->Y - o[1];
+        const long double raio = circulo.Raio;
+        const float z = static_cast<float>(circulo.Centro->Z.ComoDouble() - o[2]);
         glBegin(GL_TRIANGLE_FAN);
         for (int k = 0; k < VerticesCirculo; ++k)
             glVertex3f(static_cast<float>(x + raio * tabela.cos[k]),

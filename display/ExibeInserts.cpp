@@ -1,5 +1,6 @@
 #include "MatrizEmpilhada.h"
 #include "Modelo.h"
+#include "OrigemLocal.h"
 #include "PosicionaInsercao.h"
 #include "UExibe.h"
 
@@ -12,9 +13,14 @@ const TBloco* ProcuraBloco(const std::string& nome) {
 }
 
 void PosicionaInsercao(const TInsert& insercao) {
-    // An insertion without a point stands at the origin.
-    if (const auto& p = insercao.Ponto; p && (p->X != 0 || p->Y != 0 || p->Z != 0))
-        glTranslatef(p->X.ComoFloat(), p->Y.ComoFloat(), p->Z.ComoFloat());
+    // An insertion without a point stands at the origin. Its place is taken relative to the
+    // local origin; its block keeps its own coordinates.
+    const TPonto3D ponto = insercao.Ponto.value_or(TPonto3D{});
+    const TOrigemLocal& o = OrigemLocal();
+    const double x = ponto.X.ComoDouble() - o[0], y = ponto.Y.ComoDouble() - o[1],
+                 z = ponto.Z.ComoDouble() - o[2];
+    if (x != 0 || y != 0 || z != 0)
+        glTranslatef(static_cast<float>(x), static_cast<float>(y), static_cast<float>(z));
     if (insercao.Rotacao != 0) {
         // Without an extrusion direction DXF turns about Z.
         const TPonto3D eixo = insercao.Extrusao.value_or(TPonto3D{0, 0, 1});
@@ -34,6 +40,7 @@ void ExibeInserts(TPolilinhas quais) {
 
         MatrizEmpilhada matriz;
         PosicionaInsercao(insercao);
+        const UsaOrigemLocal coordenadasDoBloco({}); // placed by the matrix
         if (const auto& cor = insercao.Cor)
             glColor3f(cor->R.ComoFloat(), cor->G.ComoFloat(), cor->B.ComoFloat());
         ExibeFaces3D(bloco->FacesBloco);

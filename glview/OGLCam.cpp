@@ -39,21 +39,28 @@ float TOGLCamera::AspectRatio(int width, int height) {
     return static_cast<float>(static_cast<long double>(width) / (height == 0 ? 1 : height));
 }
 
-void TOGLCamera::ApplyCamera(int width, int height) const {
-    glViewport(0, 0, width, height);
+void TOGLCamera::LoadProjection(int width, int height, float viewNear, float viewFar) const {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(viewAngle_, AspectRatio(width, height), viewNear_, viewFar_);
-
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(position_.X() * -1.0f, position_.Y() * -1.0f, position_.Z() * -1.0f);
-
+    gluPerspective(viewAngle_, AspectRatio(width, height), viewNear, viewFar);
     // The turn lives in the projection, so lighting and fog see the scene before it.
-    glMatrixMode(GL_PROJECTION);
     glRotatef(rotation_.Z(), 0.0f, 0.0f, 1.0f);
     glRotatef(rotation_.X(), 1.0f, 0.0f, 0.0f);
     glRotatef(rotation_.Y(), 0.0f, 1.0f, 0.0f);
+}
+
+void TOGLCamera::ApplyCamera(int width, int height) const {
+    glViewport(0, 0, width, height);
+    LoadProjection(width, height, viewNear_, viewFar_);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(position_.X() * -1.0f, position_.Y() * -1.0f, position_.Z() * -1.0f);
+    glMatrixMode(GL_PROJECTION);
+}
+
+void TOGLCamera::ApplyProjection(int width, int height, float viewNear, float viewFar) const {
+    LoadProjection(width, height, viewNear, viewFar);
+    glMatrixMode(GL_MODELVIEW);
 }
 
 bool TOGLCamera::ReadProperty(std::string_view name, const TStoredValue& value) {

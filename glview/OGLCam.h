@@ -35,6 +35,11 @@ class TOGLCamera : public TOGLComponent {
     // Leaves the projection matrix selected. Needs a current OpenGL context.
     void ApplyCamera(int width, int height) const;
 
+    // The projection of ApplyCamera (perspective and turn) with other clip planes than the
+    // stored ones, for a paint whose scene needs them; the stored ViewNear and ViewFar stay
+    // as they are. Leaves the modelview matrix selected, as a paint callback finds it.
+    void ApplyProjection(int width, int height, float viewNear, float viewFar) const;
+
     // Width / height as a float; a height of 0 counts as 1 so the ratio stays finite.
     static float AspectRatio(int width, int height);
 
@@ -43,6 +48,8 @@ class TOGLCamera : public TOGLComponent {
     TPersistent* NestedObject(std::string_view name) override;
 
   private:
+    void LoadProjection(int width, int height, float viewNear, float viewFar) const;
+
     TOGLPosition position_;
     TOGLRotation rotation_;
     float viewNear_ = 0.1f;

@@ -24,7 +24,7 @@ std::string Face3D(int cor, const std::vector<Ponto3>& cantos);
 std::string Linha(Ponto3 p1, Ponto3 p2);
 std::string Polilinha(int flags, const std::vector<Ponto3>& vertices);
 std::string Bloco(const std::string& nome, const std::string& entidades);
-std::string Insercao(const std::string& bloco, double escala);
+std::string Insercao(const std::string& bloco, double escala, Ponto3 ponto = {0, 0, 0});
 
 // A DXF file with these block definitions and entities.
 QString EscreveDXF(const QTemporaryDir& pasta, const std::string& entidades,

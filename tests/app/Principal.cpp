@@ -65,10 +65,10 @@ std::string Bloco(const std::string& nome, const std::string& entidades) {
            Ponto(10, {0, 0, 0}) + entidades + Grupo(0, "ENDBLK");
 }
 
-std::string Insercao(const std::string& bloco, double escala) {
+std::string Insercao(const std::string& bloco, double escala, Ponto3 ponto) {
     const std::string e = Numero(escala);
-    return Grupo(0, "INSERT") + Grupo(8, "0") + Grupo(2, bloco) + Ponto(10, {0, 0, 0}) +
-           Grupo(41, e) + Grupo(42, e) + Grupo(43, e);
+    return Grupo(0, "INSERT") + Grupo(8, "0") + Grupo(2, bloco) + Ponto(10, ponto) + Grupo(41, e) +
+           Grupo(42, e) + Grupo(43, e);
 }
 
 QString EscreveDXF(const QTemporaryDir& pasta, const std::string& entidades,

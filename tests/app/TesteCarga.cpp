@@ -2,8 +2,8 @@
 // drawing meanwhile, and the error box that says where reading stopped, after which the view
 // shows what the model now holds.
 
-#include "Aplicacao.h"
 #include "Ajuda.h"
+#include "Aplicacao.h"
 #include "UDXF.h"
 
 #include <QMessageBox>

@@ -2,8 +2,8 @@
 // view, files dropped on it, a window that grows, the command line, Qt's texts in
 // Portuguese.
 
-#include "Inicio.h"
 #include "Ajuda.h"
+#include "Inicio.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -1,8 +1,8 @@
 // The menu "Exibir" through the real window: its place, its options off at the start with
 // their shortcuts, and the pictures each option changes.
 
-#include "Instantaneo.h"
 #include "Ajuda.h"
+#include "Instantaneo.h"
 
 #include <GL/gl.h>
 #include <QTest>

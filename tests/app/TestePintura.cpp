@@ -7,6 +7,10 @@
 #include <GL/gl.h>
 #include <QTest>
 
+#include <functional>
+#include <optional>
+#include <tuple>
+
 namespace {
 
 using Posicao = std::array<float, 3>;
@@ -24,10 +28,15 @@ int PixelsAcima(const QImage& imagem, int cinza) {
     return n;
 }
 
-// A red face over X 0..100, Y 0..50 at Z 0, and a line that takes Z up to zTopo.
-std::string FaceELinha(double zTopo) {
-    return Face3D(1, {{0, 0, 0}, {100, 0, 0}, {100, 50, 0}, {0, 50, 0}}) +
-           Linha({0, 0, 0}, {0, 0, zTopo});
+Ponto3 Mais(Ponto3 a, Ponto3 b) {
+    return {a[0] + b[0], a[1] + b[1], a[2] + b[2]};
+}
+
+// A red face over X 0..100, Y 0..50 at Z 0, and a line that takes Z up to zTopo; moved by d.
+std::string FaceELinha(double zTopo, Ponto3 d = {0, 0, 0}) {
+    const auto p = [&](double x, double y, double z) { return Mais(d, {x, y, z}); };
+    return Face3D(1, {p(0, 0, 0), p(100, 0, 0), p(100, 50, 0), p(0, 50, 0)}) +
+           Linha(p(0, 0, 0), p(0, 0, zTopo));
 }
 
 using Pintura = Janela;
@@ -86,6 +95,10 @@ TEST_F(Pintura, LuzDaCenaFicaNoLugarQuandoODesenhoGira) {
         // World (0, 0, 10) seen from the camera at (50, 25, 15).
         EXPECT_EQ(luz1, (std::array<GLfloat, 4>{-50, -25, -5, 1})) << rotacao;
     }
+    // The same far from the origin, where the camera stands relative to a local origin.
+    j.LeArquivo(EscreveDXF(pasta_, FaceELinha(10, {650000, 7300000, 0})));
+    ImagemDaVista(*j.View3D, j.Cam);
+    EXPECT_EQ(luz1, (std::array<GLfloat, 4>{-650050, -7300025, -5, 1}));
 }
 
 // The probe's line runs through X 4, Y 3 of the camera's space: with the camera above the
@@ -119,6 +132,129 @@ TEST_F(Pintura, PinturaQueFalhaMostraAMensagemUmaVezEACargaSeguinteDesenha) {
     j.LeArquivo(EscreveDXF(pasta_, FaceELinha(10)));
     EXPECT_GT(PixelsAcima(Imagem(), 8), 10000);
     EXPECT_EQ(MensagensMostradas().size(), 1u);
+}
+
+// A pit 40 km wide and 4 km deep, the camera halfway down: its walls run from behind the
+// camera to 2000 units ahead, red, green, blue and yellow to the south, east, north and west.
+std::string Fosso() {
+    const std::vector<Ponto3> borda{{0, 0, 0}, {40000, 0, 0}, {40000, 40000, 0}, {0, 40000, 0}};
+    std::string texto;
+    for (int i = 0; i < 4; ++i)
+        texto += Face3D(std::array{1, 3, 5, 2}[i],
+                        {borda[i], borda[(i + 1) % 4], {20000, 20000, -4000}});
+    return texto;
+}
+
+std::string Retangulo(int cor, double largura, double altura) {
+    return Face3D(cor, {{0, 0, 0}, {largura, 0, 0}, {largura, altura, 0}, {0, altura, 0}});
+}
+
+// The channels lit at the centre, up right, top, bottom, left and right of the view: k none,
+// r, g, b, y red and green, w all.
+std::string Cores(const QImage& imagem) {
+    std::string cores;
+    for (const auto& [x, y] :
+         {std::pair{260, 148}, {400, 60}, {260, 5}, {260, 290}, {5, 148}, {515, 148}}) {
+        const QColor c = imagem.pixelColor(x, y);
+        cores += "krgyb??w"[(c.red() > 100) | (c.green() > 100) << 1 | (c.blue() > 100) << 2];
+    }
+    return cores;
+}
+
+// Each drawing with the depths it spans ahead of the camera, or none where the stored planes
+// hold it: big, huge, a block scaled up far below the camera (the probe marks it, white),
+// the pit, small, no points.
+// The planes are read back from the projection the paint leaves.
+TEST_F(Pintura, GrandesDesenhosETerrenosAbremCheiosNumaProfundidadeQueOBufferResolve) {
+    TForm1& j = *janela_;
+    float perto = 0, longe = 0;
+    j.View3D->OnPaint = TNotifyEvent(&j, [&](TObject* sender) {
+        j.View3DPaint(sender);
+        std::array<GLfloat, 16> p{};
+        glGetFloatv(GL_PROJECTION_MATRIX, p.data()); // a perspective: the camera is unturned
+        perto = p[14] / (p[10] - 1);
+        longe = p[14] / (p[10] + 1);
+    });
+    const std::vector<std::tuple<std::string, std::string, std::string, float, float>> casos{
+        {Retangulo(1, 5000, 4000), "", "rkkkkk", 2500, 2500},
+        {Retangulo(3, 3e5, 2e5), "", "gkkkkk", 1.5e5, 1.5e5},
+        {Insercao("B", 1000, {0, 0, -3000}), Bloco("B", Retangulo(5, 5, 5)), "wbbkkb", 1500, 1500},
+        {Fosso(), "", "ggbryg", 0, 2000},
+        {FaceELinha(10), "", "rrrrrr", -1, -1},
+        {"", "", "kkkkkk", -1, -1},
+    };
+    int caso = 0;
+    for (const auto& [entidades, blocos, cores, maisPerto, maisLonge] : casos) {
+        j.LeArquivo(EscreveDXF(pasta_, entidades, blocos));
+        EXPECT_EQ(Cores(ImagemDaVista(*j.View3D, j.Cam)), cores) << caso;
+        if (maisLonge < 0) { // the stored planes
+            EXPECT_NEAR(perto, 0.1f, 1e-4) << caso;
+            EXPECT_NEAR(longe, 1000, 1) << caso;
+        } else {
+            EXPECT_GE(longe, maisLonge) << caso;
+            EXPECT_LE(longe, maisLonge * 1.05f) << caso;
+            // A depth resolution of 1e4 / 2^24 of the distance or finer; where something
+            // crosses the camera's plane, the nearest plane that allows.
+            EXPECT_LE(longe / perto, 1.001e4) << caso;
+            EXPECT_LE(perto, maisPerto > 0 ? maisPerto : longe / 0.999e4) << caso;
+            EXPECT_GE(perto, maisPerto * 0.95f) << caso;
+        }
+        EXPECT_EQ(std::pair(j.Cam.ViewNear(), j.Cam.ViewFar()), std::pair(0.1f, 1000.0f));
+        ++caso;
+    }
+}
+
+// Pixels that differ clearly between two pictures of the same size; white ones of the first.
+std::pair<int, int> DiferentesEBrancos(const QImage& a, const QImage& b) {
+    int diferentes = 0, brancos = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor ca = a.pixelColor(x, y), cb = b.pixelColor(x, y);
+            diferentes +=
+                std::max({std::abs(ca.red() - cb.red()), std::abs(ca.green() - cb.green()),
+                          std::abs(ca.blue() - cb.blue())}) > 24;
+            brancos += ca.lightness() > 230;
+        }
+    return {diferentes, brancos};
+}
+
+// An L of faces two units wide; and a plate of four faces inserted under the probe, seen
+// from the extents' far corner (the block's own coordinates widen the extents down to
+// -100). At the origin and at survey coordinates with fractions of a unit that floats
+// cannot hold there, each shows the same picture, the probe's white marker included.
+TEST_F(Pintura, DesenhosEmCoordenadasDeLevantamentoParecemComoNaOrigem) {
+    TForm1& j = *janela_;
+    const auto forma = [](Ponto3 d) {
+        const auto p = [&](double x, double y) { return Mais(d, {x, y, 0}); };
+        return Face3D(1, {p(0, 0), p(2, 0), p(2, 0.5), p(0, 0.5)}) +
+               Face3D(3, {p(0, 0.5), p(0.5, 0.5), p(0.5, 2), p(0, 2)}) +
+               Face3D(5, {p(1, 1), p(2, 1), p(1.5, 2), p(1.5, 2)});
+    };
+    const auto placa = [](Ponto3 d) {
+        return Insercao("PLACA", 1, Mais(d, {300, 300, 0})) +
+               Linha(Mais(d, {0, 0, -50}), Mais(d, {300, 300, 100}));
+    };
+    std::string quadrantes;
+    for (const auto& [cor, x, y] :
+         {std::tuple{1, -100.0, -100.0}, {2, 0.0, -100.0}, {3, -100.0, 0.0}, {5, 0.0, 0.0}})
+        quadrantes +=
+            Face3D(cor, {{x, y, 0}, {x + 100, y, 0}, {x + 100, y + 100, 0}, {x, y + 100, 0}});
+    const std::vector<std::tuple<std::function<std::string(Ponto3)>, std::string, int>> casos{
+        {forma, "", 500}, {placa, Bloco("PLACA", quadrantes), 1000}};
+    for (const auto& [entidades, blocos, camXY] : casos) {
+        std::array<QImage, 2> fotos;
+        for (int i = 0; i < 2; ++i) {
+            const Ponto3 d = i == 0 ? Ponto3{0, 0, 0} : Ponto3{650000.37, 7300000.61, 0};
+            j.LeArquivo(EscreveDXF(pasta_, entidades(d), blocos));
+            j.CamX->setValue(camXY);
+            j.CamY->setValue(camXY);
+            fotos[i] = ImagemDaVista(*j.View3D, j.Cam);
+        }
+        EXPECT_GT(PixelsAcima(fotos[0], 8), fotos[0].width() * fotos[0].height() / 8) << camXY;
+        const auto [diferentes, brancos] = DiferentesEBrancos(fotos[1], fotos[0]);
+        EXPECT_LE(diferentes, 50) << camXY;
+        EXPECT_EQ(brancos > 100, camXY == 1000) << camXY; // the probe's marker on the plate
+    }
 }
 
 } // namespace

@@ -39,3 +39,29 @@ TEST(PosicaoDaCamera, BarrasLevamACameraPelosExtremos) {
 }
 
 } // namespace
+
+namespace {
+
+// With the drawing sent relative to O, the turn still turns about the world origin:
+// M * (p - O) + O = R * p, R turning about Z first, then Y, then X. Without a turn the
+// translation is exactly 0.
+TEST(PosicaoDaCamera, DrawingTurnsAboutTheWorldOriginWhateverTheLocalOrigin) {
+    const std::array<double, 3> o{650000, 7300000, 30}, p{1, 2, 3};
+    const std::vector<std::pair<std::array<double, 3>, std::array<double, 3>>> casos{
+        {{0, 0, 0}, {1, 2, 3}},   {{90, 0, 0}, {1, -3, 2}}, {{0, 90, 0}, {3, 2, -1}},
+        {{0, 0, 90}, {-2, 1, 3}}, {{90, 90, 0}, {3, 1, 2}}, {{90, 0, 90}, {-2, -3, 1}},
+    };
+    for (const auto& [giro, esperado] : casos) {
+        const auto m = GiroDoDesenho(giro[0], giro[1], giro[2], o);
+        for (int l = 0; l < 3; ++l) {
+            double v = m[12 + l] + o[l];
+            for (int c = 0; c < 3; ++c)
+                v += m[4 * c + l] * (p[c] - o[c]);
+            EXPECT_NEAR(v, esperado[l], 1e-6) << giro[0] << "," << giro[1] << "," << giro[2];
+        }
+    }
+    const auto semGiro = GiroDoDesenho(0, 0, 0, o);
+    EXPECT_EQ((std::array{semGiro[12], semGiro[13], semGiro[14]}), (std::array{0.0, 0.0, 0.0}));
+}
+
+} // namespace

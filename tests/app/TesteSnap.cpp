@@ -127,4 +127,25 @@ TEST(Snap, OpcoesDeExibicaoMostramFacesDeTrasEPolilinhas) {
     }
 }
 
+// Drawings that the camera's stored planes hold, near the origin, keep the very pictures the
+// viewer made before it chose planes and local origins per paint (kept in imagens/).
+TEST(Snap, DesenhosPequenosGuardamSuasImagensPixelAPixel) {
+    const std::vector<std::tuple<const char*, QStringList, const char*>> casos{
+        {"placa_cruzada_pela_sonda.dxf", {}, "placa_cruzada_pela_sonda"},
+        {"placa_cruzada_pela_sonda.dxf", {"--rot", "30,20,40"}, "placa_cruzada_pela_sonda_rot"},
+        {"todas_as_entidades.dxf", {"--cam", "0,1000,0"}, "todas_as_entidades_cam"},
+        {"bloco_inserido_varias_vezes.dxf",
+         {"--cam", "0,1000,0"},
+         "bloco_inserido_varias_vezes_cam"},
+        {"malha_poliface_cubo.dxf",
+         {"--cam", "1000,0,1000", "--rot", "0,0,90"},
+         "malha_poliface_cubo_cam2"},
+    };
+    for (const auto& [amostra, opcoes, imagem] : casos) {
+        const QImage antes(QStringLiteral(VISTREL_IMAGENS_DIR "/%1.png").arg(imagem));
+        ASSERT_FALSE(antes.isNull()) << imagem;
+        EXPECT_TRUE(Foto(amostra, opcoes).convertToFormat(antes.format()) == antes) << imagem;
+    }
+}
+
 } // namespace

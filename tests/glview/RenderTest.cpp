@@ -148,6 +148,17 @@ TEST_F(PaintState, CallbackFindsLightsMaterialColourAndTheCameraApplied) {
             ExpectMatrix(GL_PROJECTION_MATRIX, projection);
             ExpectMatrix(GL_MODELVIEW_MATRIX, modelview);
         }
+        // A paint's own clip planes: the same perspective and turn, the model-view kept and
+        // selected again, the stored planes as they were.
+        camera_.ApplyProjection(400, 250, 5, 5000);
+        EXPECT_EQ(Int(GL_MATRIX_MODE), GL_MODELVIEW);
+        QMatrix4x4 ownPlanes;
+        ownPlanes.perspective(45, 1.6f, 5, 5000);
+        ownPlanes.rotate(50, 0, 0, 1);
+        ownPlanes.rotate(30, 1, 0, 0);
+        ownPlanes.rotate(40, 0, 1, 0);
+        ExpectMatrix(GL_PROJECTION_MATRIX, ownPlanes);
+        EXPECT_EQ(std::pair(camera_.ViewNear(), camera_.ViewFar()), std::pair(0.1f, 10.0f));
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     });
 }
