@@ -28,7 +28,7 @@ template <class W> void QuandoAparecer(std::function<bool(W&)> durante) {
     relogio->start(0);
 }
 
-TEST_F(Janela, LongLoadShowsProgressAndTakesNoOtherInputOrDrawing) {
+TEST_F(Janela, CargaLongaMostraProgressoENaoAceitaOutraEntradaNemDesenho) {
     TForm1& j = *janela_;
     std::string faces;
     int quantas = 0;
@@ -72,7 +72,7 @@ TEST_F(Janela, LongLoadShowsProgressAndTakesNoOtherInputOrDrawing) {
 }
 
 // The real message box: the message as before, the file and the line as its detail.
-TEST_F(Janela, ErrorBoxSaysWhereAndTheViewShowsWhatWasRead) {
+TEST_F(Janela, CaixaDeErroDizOndeEAVistaMostraOQueFoiLido) {
     TForm1& j = *janela_;
     const auto antes = std::exchange(TAplicacao::MostraMensagem, TAplicacao::MensagemEmCaixa);
     const auto volta = qScopeGuard([&] { TAplicacao::MostraMensagem = antes; });

@@ -38,7 +38,7 @@ std::vector<int> Barras(const TForm1& j) {
 // The view is 521 pixels wide: a drag across it turns a full circle, or moves the camera
 // across the drawing's extents (1000 steps); a wheel notch is 5 degrees of the field of
 // view, or 20 steps of the camera's depth with Ctrl.
-TEST_F(Janela, MouseInTheViewMovesTheBars) {
+TEST_F(Janela, MouseNaVistaMoveAsBarras) {
     TForm1& j = *janela_;
     const QPoint c(260, 148);
     const struct {
@@ -80,7 +80,7 @@ std::unique_ptr<QMimeData> Arquivos(const QStringList& nomes) {
 }
 
 // Dropped on the view, the window takes one DXF file, whatever the case of its extension.
-TEST_F(Janela, DroppedDxfFileOpensOthersAreRefused) {
+TEST_F(Janela, ArquivoDxfSoltoAbreOutrosSaoRecusados) {
     TForm1& j = *janela_;
     const QString maiusculo = pasta_.filePath("CUBO.DXF");
     ASSERT_TRUE(QFile::copy(Amostra("malha_poliface_cubo.dxf"), maiusculo));
@@ -105,7 +105,7 @@ TEST_F(Janela, DroppedDxfFileOpensOthersAreRefused) {
     EXPECT_TRUE(MensagensMostradas().empty());
 }
 
-TEST_F(Janela, LargerWindowGivesTheViewItsRoomAndKeepsTheBarsBelow) {
+TEST_F(Janela, JanelaMaiorDaEspacoAVistaEMantemAsBarrasEmbaixo) {
     TForm1& j = *janela_;
     const auto lugares = [&] {
         return std::vector<QRect>{j.View3D->geometry(), j.Panel1->geometry(), j.BotSair->geometry(),
@@ -135,7 +135,7 @@ QString Executa(const QStringList& argumentos, int& status, const QString& plata
     return QString::fromUtf8(processo.readAllStandardOutput() + processo.readAllStandardError());
 }
 
-TEST_F(Janela, CommandLineNamesTheFileToOpenOnceTheWindowShows) {
+TEST_F(Janela, LinhaDeComandoNomeiaOArquivoAbertoQuandoAJanelaAparece) {
     int status = -1;
     EXPECT_TRUE(Executa({"--help"}, status).contains("[arquivo]"));
     EXPECT_EQ(status, 0);
@@ -162,7 +162,7 @@ TEST_F(Janela, CommandLineNamesTheFileToOpenOnceTheWindowShows) {
     EXPECT_EQ(MensagensMostradas(), std::vector<QString>{"File not found"});
 }
 
-TEST_F(Janela, QtOwnTextsArePortuguese) {
+TEST_F(Janela, TextosDoProprioQtEmPortugues) {
     QFileDialog dialogo(janela_.get());
     dialogo.setOption(QFileDialog::DontUseNativeDialog);
     EXPECT_EQ(dialogo.findChild<QLabel*>("fileNameLabel")->text(), "&Nome do arquivo:");

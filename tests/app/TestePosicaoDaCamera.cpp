@@ -45,7 +45,7 @@ namespace {
 // With the drawing sent relative to O, the turn still turns about the world origin:
 // M * (p - O) + O = R * p, R turning about Z first, then Y, then X. Without a turn the
 // translation is exactly 0.
-TEST(PosicaoDaCamera, DrawingTurnsAboutTheWorldOriginWhateverTheLocalOrigin) {
+TEST(PosicaoDaCamera, DesenhoGiraEmTornoDaOrigemDoMundoQualquerQueSejaAOrigemLocal) {
     const std::array<double, 3> o{650000, 7300000, 30}, p{1, 2, 3};
     const std::vector<std::pair<std::array<double, 3>, std::array<double, 3>>> casos{
         {{0, 0, 0}, {1, 2, 3}},   {{90, 0, 0}, {1, -3, 2}}, {{0, 90, 0}, {3, 2, -1}},
