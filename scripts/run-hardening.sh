@@ -15,7 +15,7 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_FLAGS="$checks" -DCMAKE_EXE_LINKER_FLAGS="$checks" \
     -DCMAKE_SHARED_LINKER_FLAGS="$checks"
 cmake --build build-asan -j "$jobs" \
-    --target model_tests model_guard_tests teste_geometry teste_display
+    --target teste_model teste_model_guarda teste_geometry teste_display
 
 # Leaks inside Mesa and Qt are not ours: only those libraries are suppressed.
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1"
