@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(g++ cmake make qt6-base-dev libqt6opengl6-dev libglu1-mesa-dev libgl1-mesa-dri
-          libgtest-dev xvfb xauth clang libclang-rt-14-dev)
+          libgtest-dev nlohmann-json3-dev xvfb xauth clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

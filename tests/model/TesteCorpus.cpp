@@ -2,10 +2,11 @@
 // reading (reference.json) of the kinds the reader keeps. Nested INSERTs are not kept; the
 // blocks ezdxf adds are not compared, but the extents must then lie within ezdxf's estimate.
 #include "Ajuda.h"
-#include "JsonMinimo.h"
+#include "DumpJSON.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -13,37 +14,31 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const Json& Referencia() {
-    static const Json ref = LeArquivoJson(std::string(VISTREL_CORPUS_DIR) + "/reference.json");
-    return ref["files"];
-}
-
-// The counts of the five kinds the reader keeps: 3D faces, lines, arcs, circles, polylines.
-void ComparaContagens(const Json& tipos, std::array<int, 5> nossas, const std::string& onde) {
-    int i = 0;
-    for (const char* tipo : {"3DFACE", "LINE", "ARC", "CIRCLE", "POLYLINE"})
-        EXPECT_EQ(tipos[tipo].Inteiro(), nossas[i++]) << onde << " " << tipo;
-}
+// Each kind the reader keeps: its name in the reference, its list in the model and in a block.
+const std::array<std::array<const char*, 3>, 5> Tipos = {
+    {{"3DFACE", "Faces3D", "FacesBloco"},
+     {"LINE", "Linhas", "LinhasBloco"},
+     {"ARC", "Arcos", "ArcosBloco"},
+     {"CIRCLE", "Circulos", "CirculosBloco"},
+     {"POLYLINE", "PolyLines", "PolyLinesBloco"}}};
 
 // ezdxf's blocks that the file has no BLOCK record for, apart from the layout blocks.
 bool EzdxfAcrescentouBlocos(const Json& arquivo) {
-    for (const Json& nome : arquivo["crosscheck"]["blocks_only_in_ezdxf"].itens) {
-        std::string n = nome.texto;
+    for (std::string n : arquivo["crosscheck"]["blocks_only_in_ezdxf"]) {
         std::transform(n.begin(), n.end(), n.begin(), ::toupper);
         if (n != "*MODEL_SPACE" && n != "*PAPER_SPACE") return true;
     }
     return false;
 }
 
-void ComparaExtremos(const Json& arquivo) {
+void ComparaExtremos(const Json& arquivo, const Json& lidos) {
     const Json& estimativa = arquivo["ezdxf"]["bbox"]["reader_extents_estimate"];
-    if (estimativa["points"].Inteiro() == 0) return;
-    const auto e = ExtremosLidos();
-    bool soDentro = EzdxfAcrescentouBlocos(arquivo);
-    for (int i = 0; i < 6; ++i) {
-        double ref = estimativa[i < 3 ? "min" : "max"][static_cast<std::size_t>(i % 3)].numero;
-        double nosso = static_cast<double>(e[i]);
-        double tolerancia = 1e-9 * std::max(1.0, std::abs(ref)); // the reference keeps 10 digits
+    if (estimativa["points"] == 0) return;
+    const bool soDentro = EzdxfAcrescentouBlocos(arquivo);
+    for (std::size_t i = 0; i < 6; ++i) {
+        const double ref = estimativa[i < 3 ? "min" : "max"][i % 3], nosso = lidos[i];
+        const double tolerancia =
+            1e-9 * std::max(1.0, std::abs(ref)); // the reference keeps 10 digits
         if (soDentro)
             EXPECT_TRUE(i < 3 ? nosso >= ref - tolerancia : nosso <= ref + tolerancia) << i;
         else
@@ -53,26 +48,22 @@ void ComparaExtremos(const Json& arquivo) {
 
 void ComparaArquivo(const Json& arquivo) {
     const Json& scan = arquivo["scan"];
-    ComparaContagens(
-        scan["entities_section_our_kinds"],
-        {Faces3D.Count(), Linhas.Count(), Arcos.Count(), Circulos.Count(), PolyLines.Count()},
-        "ENTITIES");
-    EXPECT_EQ(scan["entities_section_our_kinds"]["INSERT"].Inteiro(), Inserts.Count());
+    const Json contagens = Json::parse(ModeloEmJSON(std::nullopt, true));
+    for (const auto& [tipo, lista, listaDoBloco] : Tipos)
+        EXPECT_EQ(contagens[lista], scan["entities_section_our_kinds"][tipo]) << tipo;
+    EXPECT_EQ(contagens["Inserts"], scan["entities_section_our_kinds"]["INSERT"]);
 
-    ASSERT_EQ(scan["block_records"].Inteiro(), Blocos.Count());
-    for (int i = 0; i < Blocos.Count(); ++i) {
-        const TBloco& b = Blocos[i];
-        const Json& ref = scan["blocks"][static_cast<std::size_t>(i)];
-        EXPECT_EQ(ref["name"].texto, b.Nome);
-        ComparaContagens(ref["our_kinds"],
-                         {b.FacesBloco.Count(), b.LinhasBloco.Count(), b.ArcosBloco.Count(),
-                          b.CirculosBloco.Count(), b.PolyLinesBloco.Count()},
-                         "block " + b.Nome);
+    ASSERT_EQ(contagens["Blocos"].size(), scan["block_records"]);
+    for (std::size_t i = 0; i < contagens["Blocos"].size(); ++i) {
+        const Json &nosso = contagens["Blocos"][i], &ref = scan["blocks"][i];
+        EXPECT_EQ(nosso["Nome"], ref["name"]);
+        for (const auto& [tipo, lista, listaDoBloco] : Tipos)
+            EXPECT_EQ(nosso[listaDoBloco], ref["our_kinds"][tipo]) << ref["name"] << " " << tipo;
     }
 
-    ASSERT_EQ(scan["layer_table_entries"].Inteiro(), Camadas.Count());
+    ASSERT_EQ(Camadas.Count(), scan["layer_table_entries"]);
     for (int i = 0; i < Camadas.Count(); ++i)
-        EXPECT_EQ(scan["layer_names"][static_cast<std::size_t>(i)].texto, Camadas[i].Nome);
+        EXPECT_EQ(scan["layer_names"][static_cast<std::size_t>(i)], Camadas[i].Nome);
 
     int vertices = 0, faces = 0, malhas = 0;
     for (const TPolyLine& p : PolyLines) {
@@ -81,36 +72,35 @@ void ComparaArquivo(const Json& arquivo) {
         malhas += (p.Flags & 64) != 0;
     }
     const Json& poli = scan["polylines"]["ENTITIES"];
-    EXPECT_EQ(poli["vertex_records"].Inteiro(), vertices);
-    EXPECT_EQ(poli["face_records"].Inteiro(), faces);
-    EXPECT_EQ(poli["polyface_meshes"].Inteiro(), malhas);
+    EXPECT_EQ((std::array{vertices, faces, malhas}),
+              (std::array{poli.value("vertex_records", 0), poli.value("face_records", 0),
+                          poli.value("polyface_meshes", 0)})); // absent when there are none
 
     std::map<std::string, int> cantos;
-    auto conta = [&](const TList<TFace3D>& lista) {
+    const auto conta = [&](const TList<TFace3D>& lista) {
         for (const TFace3D& f : lista)
             ++cantos[std::to_string(f.Pontos.Count())];
     };
     conta(Faces3D);
     for (const TBloco& b : Blocos)
         conta(b.FacesBloco);
-    std::map<std::string, int> esperado;
-    for (const auto& [n, quantas] : scan["3dface_corner_groups"].membros)
-        esperado[n] = quantas.Inteiro();
-    EXPECT_EQ(cantos, esperado);
+    EXPECT_EQ(cantos, (scan["3dface_corner_groups"].get<std::map<std::string, int>>()));
 
-    ComparaExtremos(arquivo);
+    ComparaExtremos(arquivo, contagens["Extremos"]);
 }
 
-TEST(Corpus, EveryFileLoadsAndAgreesWithTheReference) {
+TEST(Corpus, CadaArquivoCarregaEConcordaComAReferencia) {
+    const Json referencia =
+        Json::parse(std::ifstream(std::string(VISTREL_CORPUS_DIR) + "/reference.json"))["files"];
     int arquivos = 0;
     for (const auto& entrada : fs::directory_iterator(VISTREL_CORPUS_DIR)) {
         if (entrada.path().extension() != ".dxf") continue;
-        std::string nome = entrada.path().filename().string();
+        const std::string nome = entrada.path().filename().string();
         SCOPED_TRACE(nome);
         ++arquivos;
         ASSERT_EQ(CarregaArquivo(entrada.path().string()), std::nullopt);
-        ASSERT_FALSE(Referencia()[nome].Nulo());
-        ComparaArquivo(Referencia()[nome]);
+        ASSERT_TRUE(referencia.contains(nome));
+        ComparaArquivo(referencia[nome]);
     }
     EXPECT_EQ(arquivos, 37);
 }

@@ -1,3 +1,5 @@
+// The model's real number: 40 significant bits, ties to even, the limits of its range, and the
+// inline roundings against the one done on the bits of the 80-bit value.
 #include "ErroDXF.h"
 #include "Real.h"
 
@@ -11,9 +13,19 @@
 
 namespace {
 
-TEST(Real, KeepsFortyBitsRoundsTiesToEvenAndCarriesIntoTheNextBinade) {
+// What a rounding gives, or nothing when it fails.
+template <class Arredondamento>
+auto Arredondado(Arredondamento arredonda, long double v) -> std::optional<decltype(arredonda(v))> {
+    try {
+        return arredonda(v);
+    } catch (const ErroDXF&) {
+        return std::nullopt;
+    }
+}
+
+TEST(Real, QuarentaBitsEmpatesAoParEOsLimitesDaFaixa) {
     const long double meioUlp = 0x1p-40L; // half the spacing of Reals in [1, 2)
-    const std::pair<long double, long double> casos[] = {
+    const std::pair<long double, std::optional<long double>> casos[] = {
         {1 + 0x1p-39L, 1 + 0x1p-39L},           // representable: unchanged
         {1 + meioUlp, 1},                       // tie, 1 is even
         {1 + 3 * meioUlp, 1 + 0x1p-38L},        // tie, the upper one is even
@@ -21,46 +33,34 @@ TEST(Real, KeepsFortyBitsRoundsTiesToEvenAndCarriesIntoTheNextBinade) {
         {1 + meioUlp - 0x1p-52L, 1},            // just below the tie
         {1 + meioUlp + 0x1p-62L, 1 + 0x1p-39L}, // only long double sees this
         {-(1 + 3 * meioUlp), -(1 + 0x1p-38L)},  // symmetric in the sign
-        {2 - 0x1p-40L, 2},                      // all forty bits set, then a tie
+        {2 - 0x1p-40L, 2},                      // all forty bits set, then a tie: next binade
         {0x1p20L - 0x1p-21L, 0x1p20L},
         {2 - 0x1p-39L, 2 - 0x1p-39L}, // the largest Real below 2 stays
-    };
-    for (auto [valor, esperado] : casos) {
-        EXPECT_EQ(static_cast<long double>(Real(valor)), esperado) << static_cast<double>(valor);
+        {-Real::Maior, -Real::Maior},
+        {Real::Maior + 0x1p85L, Real::Maior},  // below the tie with 2^127: the largest Real
+        {Real::Maior + 0x1p86L, std::nullopt}, // the tie goes up, beyond the range
+        {-1e39L, std::nullopt},
+        {HUGE_VALL, std::nullopt},
+        {Real::Menor, Real::Menor},
+        {0x1p-129L, 0}, // below the smallest
+        {-1e-300L, 0},
+        {1e-4000L, 0},
+        {Real::Menor * (1 - 0x1p-42L), Real::Menor}}; // rounding comes first
+    const auto construido = [](long double v) { return static_cast<long double>(Real(v)); };
+    const auto atribuido = [](long double v) {
         Real r;
-        r = valor; // assignment rounds too
-        EXPECT_EQ(static_cast<long double>(r), esperado);
+        r = v;
+        return static_cast<long double>(r);
+    };
+    for (const auto& [valor, esperado] : casos) {
+        EXPECT_EQ(Arredondado(construido, valor), esperado) << static_cast<double>(valor);
+        EXPECT_EQ(Arredondado(atribuido, valor), esperado) << static_cast<double>(valor);
     }
 }
 
-TEST(Real, RangeLimits) {
-    EXPECT_EQ(static_cast<long double>(Real(-Real::Maior)), -Real::Maior);
-    // Below the tie with 2^127 it rounds down to the largest Real; the tie itself goes up.
-    EXPECT_EQ(static_cast<long double>(Real(Real::Maior + 0x1p85L)), Real::Maior);
-    for (long double alem : {Real::Maior + 0x1p86L, -1e39L, HUGE_VALL})
-        EXPECT_THROW(Real{alem}, ErroDXF);
-
-    EXPECT_EQ(static_cast<long double>(Real(Real::Menor)), Real::Menor);
-    for (long double abaixo : {0x1p-129L, -1e-300L, 1e-4000L}) // below the smallest
-        EXPECT_EQ(static_cast<long double>(Real(abaixo)), 0);
-    // Rounding comes first: a value a hair below the smallest rounds up to it.
-    EXPECT_EQ(static_cast<long double>(Real(Real::Menor * (1 - 0x1p-42L))), Real::Menor);
-}
-
-// What a rounding gives, or nothing when it fails.
-template <class Arredondamento>
-std::optional<std::uint64_t> Bits(Arredondamento arredonda, long double v) {
-    try {
-        return std::bit_cast<std::uint64_t>(arredonda(v));
-    } catch (const ErroDXF&) {
-        return std::nullopt;
-    }
-}
-
-// The inline roundings of long double and of double against the one done on the bits of
-// the 80-bit value: over the whole range and beyond it, and at or a hair beside the halfway
-// points between Reals, where a long double first rounded to a double could go wrong.
-TEST(Real, InlineRoundingMatchesTheBitLevelOne) {
+// Over the whole range and beyond it, and at or a hair beside the halfway points between
+// Reals, where a long double first rounded to a double could go wrong.
+TEST(Real, ArredondamentoEmLinhaIgualAoFeitoNosBits) {
     std::mt19937_64 sorteio(7);
     std::vector<long double> valores{0.0L,
                                      0x1p-128L,
@@ -83,14 +83,21 @@ TEST(Real, InlineRoundingMatchesTheBitLevelOne) {
         for (long double desvio : {0.0L, 0x1p-20L, -0x1p-20L, 0x1p-23L, -0x1p-24L})
             valores.push_back(v40 + meio + meio * desvio);
     }
-    const auto estendido = [](long double v) { return Real::Arredonda(v); };
-    const auto exato = [](long double v) { return Real::ArredondaExato(v); };
-    const auto duplo = [](long double v) { return Real::Arredonda(static_cast<double>(v)); };
+    // Compared as bits: NaN passes through and the sign of a zero is kept.
+    const auto estendido = [](long double v) {
+        return std::bit_cast<std::uint64_t>(Real::Arredonda(v));
+    };
+    const auto exato = [](long double v) {
+        return std::bit_cast<std::uint64_t>(Real::ArredondaExato(v));
+    };
+    const auto duplo = [](long double v) {
+        return std::bit_cast<std::uint64_t>(Real::Arredonda(static_cast<double>(v)));
+    };
     for (long double v : valores) {
         for (long double s : {v, -v}) {
-            ASSERT_EQ(Bits(estendido, s), Bits(exato, s)) << static_cast<double>(s);
+            ASSERT_EQ(Arredondado(estendido, s), Arredondado(exato, s)) << static_cast<double>(s);
             const long double d = static_cast<double>(s);
-            ASSERT_EQ(Bits(duplo, d), Bits(exato, d)) << static_cast<double>(d);
+            ASSERT_EQ(Arredondado(duplo, d), Arredondado(exato, d)) << static_cast<double>(d);
         }
     }
 }

@@ -2,8 +2,6 @@
 // corpus, cut at many offsets, loads or fails with a message. A loop that missed the end
 // would hang here until the test's time limit.
 #include "Ajuda.h"
-#include "Leitores.h"
-#include "UDXF.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -48,7 +46,7 @@ std::vector<std::size_t> Cortes(std::size_t tamanho) {
 
 class Truncamento : public testing::TestWithParam<fs::path> {};
 
-TEST_P(Truncamento, EveryCutLoadsOrFailsWithAMessage) {
+TEST_P(Truncamento, CadaCorteCarregaOuFalhaComMensagem) {
     const std::string texto = LeTudo(GetParam());
     ASSERT_FALSE(texto.empty());
     for (std::size_t n : Cortes(texto.size())) {
