@@ -3,34 +3,17 @@
 #include "Ajuda.h"
 #include "PicoDeMemoria.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
 
-// A drawing with one line of `tamanho` copies of `recheio` between `antes` and `depois`,
-// written in pieces so that the test holds only one copy.
-class LinhaLonga {
-  public:
-    LinhaLonga(std::string_view antes, char recheio, std::size_t tamanho, std::string_view depois)
-        : arquivo_("") {
-        std::ofstream f(arquivo_.Nome(), std::ios::binary);
-        f << antes;
-        const std::string pedaco(std::size_t{1} << 20, recheio);
-        for (std::size_t falta = tamanho; falta > 0;) {
-            std::size_t n = std::min(falta, pedaco.size());
-            f.write(pedaco.data(), static_cast<std::streamsize>(n));
-            falta -= n;
-        }
-        f << depois;
-    }
-    const std::string& Nome() const { return arquivo_.Nome(); }
-
-  private:
-    ArquivoTemporario arquivo_;
-};
-
 constexpr std::size_t Tamanho = 50u << 20;
+
+// A drawing with one line of `Tamanho` copies of `recheio` between `antes` and `depois`.
+std::string LinhaLonga(std::string_view antes, char recheio, std::string_view depois) {
+    return std::string(antes) + std::string(Tamanho, recheio) + std::string(depois);
+}
+
 const std::string Inicio = "0\nSECTION\n2\nENTITIES\n0\nLINE\n";
 const std::string Pontos = "\n10\n1\n20\n2\n30\n3\n11\n4\n21\n5\n31\n6\n0\nENDSEC\n0\nEOF\n";
 
@@ -43,7 +26,7 @@ TEST(LinhasLongas, GuardadasInteirasOuRecusadas) {
         {Inicio, '\x80', Pontos, "Invalid numeric input"},
         {Inicio + "10\n", ' ', "1\n20\n2\n0\nENDSEC\n0\nEOF\n", std::nullopt}};
     for (const auto& [antes, recheio, depois, erro] : casos) {
-        LinhaLonga arquivo(antes, recheio, Tamanho, depois);
+        ArquivoTemporario arquivo(LinhaLonga(antes, recheio, depois));
         ASSERT_EQ(CarregaArquivo(arquivo.Nome()), erro) << int(recheio);
         if (erro) continue;
         ASSERT_EQ(Linhas.Count(), 1);
@@ -72,7 +55,7 @@ TEST(LinhasLongas, LinhasQueNinguemGuardaNaoOcupamMemoria) {
     };
     for (std::size_t i = 0; i < std::size(casos); ++i) {
         const auto& [antes, depois] = casos[i];
-        LinhaLonga arquivo(antes, 'K', Tamanho, depois);
+        ArquivoTemporario arquivo(LinhaLonga(antes, 'K', depois));
         const PicoDeMemoria memoria;
         EXPECT_EQ(CarregaArquivo(arquivo.Nome()), std::nullopt) << "case " << i;
         EXPECT_LT(memoria.Crescimento(), Tamanho / 8) << "case " << i;
