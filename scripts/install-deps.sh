@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(g++ cmake make qt6-base-dev libqt6opengl6-dev libglu1-mesa-dev libgl1-mesa-dri
-          libgtest-dev xvfb xauth clang libclang-rt-14-dev qt6-translations-l10n
-          desktop-file-utils)
+          libgtest-dev nlohmann-json3-dev xvfb xauth clang libclang-rt-14-dev
+          qt6-translations-l10n desktop-file-utils)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -8,24 +8,21 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
 jobs=$(nproc)
-checks="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 
 echo "== Sanitizer build (build-asan)"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_FLAGS="$checks" -DCMAKE_EXE_LINKER_FLAGS="$checks" \
-    -DCMAKE_SHARED_LINKER_FLAGS="$checks"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVISTREL_VERIFICACOES=ON
 cmake --build build-asan -j "$jobs" \
-    --target model_tests model_guard_tests teste_geometry teste_display
+    --target teste_model teste_model_guarda teste_geometry teste_display
 
 # Leaks inside Mesa and Qt are not ours: only those libraries are suppressed.
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitize/lsan-terceiros.supp:print_suppressions=0"
-# Abertura.TooManyOpenFiles uses up every file descriptor, and the sanitizer runtime needs
+# Abertura.DescritoresEsgotados uses up every file descriptor, and the sanitizer runtime needs
 # one for its own memory checks: it runs in the ordinary build only.
 for dir in model geometry; do
     ctest --test-dir "build-asan/tests/$dir" --output-on-failure -j "$jobs" \
-        -E '^Abertura\.TooManyOpenFiles$'
+        -E '^Abertura\.DescritoresEsgotados$'
 done
 # Mesa unloads its driver before the leak check, which then cannot name the driver's
 # leaks: the driver is loaded from the start so that it stays mapped.

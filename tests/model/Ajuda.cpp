@@ -1,7 +1,11 @@
 #include "Ajuda.h"
 
+#include "DumpJSON.h"
+
 #include <atomic>
+#include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 ArquivoTemporario::ArquivoTemporario(std::string_view conteudo) {
@@ -33,21 +37,28 @@ std::optional<std::string> CarregaArquivo(const std::string& nome, std::size_t t
     return std::nullopt;
 }
 
-std::optional<std::string> CarregaBytes(std::string_view conteudo) {
-    ArquivoTemporario arquivo(conteudo);
+std::optional<std::string> Carrega(std::string_view linhas) {
+    ArquivoTemporario arquivo(ComFimDeLinha(linhas));
     return CarregaArquivo(arquivo.Nome());
-}
-
-std::optional<std::string> Carrega(std::string_view linhas, std::string_view fimDeLinha) {
-    return CarregaBytes(ComFimDeLinha(linhas, fimDeLinha));
 }
 
 std::string SoEntidades(std::string_view corpo) {
     return "0\nSECTION\n2\nENTITIES\n" + std::string(corpo) + "0\nENDSEC\n0\nEOF\n";
 }
 
-std::array<long double, 6> ExtremosLidos() {
-    Real e[6];
-    Extremos(e[0], e[1], e[2], e[3], e[4], e[5]);
-    return {e[0], e[1], e[2], e[3], e[4], e[5]};
+Json ModeloLido(const std::optional<std::string>& erro) {
+    return Json::parse(ModeloEmJSON(erro, false));
+}
+
+void Confere(std::string_view linhas, std::string_view esperado) {
+    const Json modelo = ModeloLido(Carrega(linhas)), lugares = Json::parse(esperado);
+    for (const auto& [onde, valor] : lugares.items()) {
+        const Json::json_pointer ponteiro(onde);
+        ASSERT_TRUE(modelo.contains(ponteiro)) << onde;
+        const Json& lido = modelo[ponteiro];
+        if (lido.is_array() && valor.is_number())
+            EXPECT_EQ(lido.size(), valor) << onde;
+        else
+            EXPECT_EQ(lido, valor) << onde;
+    }
 }

@@ -3,11 +3,12 @@
 #include "Leitores.h"
 #include "UDXF.h"
 
-#include <array>
-#include <filesystem>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <string_view>
+
+using Json = nlohmann::ordered_json; // members kept in the order they were written
 
 // A file in the temporary folder, removed when the object goes.
 class ArquivoTemporario {
@@ -28,24 +29,18 @@ std::string ComFimDeLinha(std::string_view linhas, std::string_view fimDeLinha =
 // Loads the file, read in pieces of `tamanhoLeitura` bytes: the error message, or nothing.
 std::optional<std::string> CarregaArquivo(const std::string& nome,
                                           std::size_t tamanhoLeitura = Entrada::TamanhoLeitura);
-// Loads `conteudo` byte for byte.
-std::optional<std::string> CarregaBytes(std::string_view conteudo);
-// Loads `linhas` (lines ended by '\n') written with `fimDeLinha`.
-std::optional<std::string> Carrega(std::string_view linhas, std::string_view fimDeLinha = "\r\n");
+// Loads `linhas` (lines ended by '\n') written with CR LF.
+std::optional<std::string> Carrega(std::string_view linhas);
 
 // A file with one ENTITIES section holding `corpo`, then 0/EOF.
 std::string SoEntidades(std::string_view corpo);
 // A LINE on layer L from (1, 2, 3) to (4, 5, 6).
 inline const std::string LinhaDXF = "0\nLINE\n8\nL\n10\n1\n20\n2\n30\n3\n11\n4\n21\n5\n31\n6\n";
 
-using Tripla = std::array<long double, 3>;
-inline Tripla Em(const std::optional<TPonto3D>& p) {
-    return {p.value().X, p.value().Y, p.value().Z};
-}
-inline Tripla Em(const std::optional<TCor>& c) {
-    return {c.value().R, c.value().G, c.value().B};
-}
-// XMin, YMin, ZMin, XMax, YMax, ZMax after the last load.
-std::array<long double, 6> ExtremosLidos();
-inline constexpr std::array<long double, 6> SemExtremos{50000,  50000,  50000,
-                                                        -50000, -50000, -50000};
+// The model after the last load as dxfdump writes it, with `erro` under "Erro".
+Json ModeloLido(const std::optional<std::string>& erro = std::nullopt);
+
+// Loads `linhas` and checks the model: each member of the JSON object `esperado` is a place
+// in ModeloLido (a JSON pointer; "/Erro" holds the load's error) and the value there, where a
+// number stands for the length of a list.
+void Confere(std::string_view linhas, std::string_view esperado);

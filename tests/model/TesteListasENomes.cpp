@@ -1,3 +1,4 @@
+#include "Nome.h"
 #include "TList.h"
 
 #include <algorithm>
@@ -12,7 +13,7 @@ namespace {
 // Long enough to fill the first part and several blocks, and end inside one.
 constexpr int Muitos = 3 * static_cast<int>(TList<int>::Bloco) + 123;
 
-TEST(TList, KeepsOrderAndPlaceAcrossItsBlocksAndCopiesAreDeep) {
+TEST(TList, GuardaOrdemELugarEntreBlocosECopiasSaoProfundas) {
     TList<int> lista;
     EXPECT_EQ(lista.begin(), lista.end());
     for (int i = 0; i < Muitos; ++i)
@@ -38,7 +39,7 @@ TEST(TList, KeepsOrderAndPlaceAcrossItsBlocksAndCopiesAreDeep) {
     EXPECT_EQ(donos[0].get(), primeiro);
 }
 
-TEST(TListCurta, ItemsBeyondTheInlineOnesKeepTheirOrderAndCopiesAreDeep) {
+TEST(TListCurta, ItensAlemDosInternosGuardamAOrdemECopiasSaoProfundas) {
     TListCurta<int, 4> lista;
     EXPECT_EQ(lista.begin(), lista.end());
     for (int i = 0; i < 7; ++i)
@@ -53,6 +54,25 @@ TEST(TListCurta, ItemsBeyondTheInlineOnesKeepTheirOrderAndCopiesAreDeep) {
     TListCurta<int, 4> movida = std::move(copia);
     lista = movida;
     EXPECT_EQ((std::array{lista[1], lista[5]}), (std::array{-1, -1}));
+}
+
+TEST(TNome, TextosIguaisGuardadosUmaVezESoltosComOUltimoDono) {
+    const std::size_t antes = TNome::EmUso();
+    {
+        std::string texto = "PAREDES";
+        TNome a = texto, b = std::string_view("PAREDES"), c = "PORTAS", d = a;
+        texto = "mudou"; // the name keeps its own copy
+        EXPECT_TRUE(a == b && !(a == c) && a.Texto() == std::string("PAREDES"));
+        EXPECT_EQ(TNome::EmUso(), antes + 2);
+        a = "PORTAS";
+        b = std::move(d);
+        EXPECT_TRUE(a == c && b == "PAREDES" && d.empty());
+        b = TNome();
+        EXPECT_EQ(TNome::EmUso(), antes + 1); // no one holds PAREDES any more
+    }
+    EXPECT_EQ(TNome::EmUso(), antes);
+    EXPECT_TRUE(TNome("").empty());
+    EXPECT_EQ(TNome::EmUso(), antes);
 }
 
 } // namespace

@@ -19,7 +19,7 @@ std::string MensagemDe(auto&& acao) {
 
 const std::string Invalido = "Invalid numeric input";
 
-TEST(Numeros, IntegersAreWholeTokensWithinThirtyTwoBits) {
+TEST(Numeros, InteirosSaoTokensInteirosDeTrintaEDoisBits) {
     const std::pair<std::string, std::int32_t> casos[] = {
         {"+7", 7},
         {"-7", -7},
@@ -34,7 +34,7 @@ TEST(Numeros, IntegersAreWholeTokensWithinThirtyTwoBits) {
         EXPECT_EQ(MensagemDe([&] { ConverteInteiro(ruim); }), Invalido) << ruim;
 }
 
-TEST(Numeros, RealsInDecimalNotationAndBeyondTheRange) {
+TEST(Numeros, ReaisEmNotacaoDecimalEForaDaFaixa) {
     const std::pair<std::string, long double> casos[] = {
         {"-.5", -0.5L},
         {"+2.", 2},
@@ -86,7 +86,7 @@ std::vector<std::string> Le(std::string_view texto, std::string_view passos) {
     return lido;
 }
 
-TEST(Leitor, LineEndsBlanksCtrlZAndTokensOfAnyLength) {
+TEST(Leitor, FinsDeLinhaBrancosCtrlZETokensDeQualquerTamanho) {
     std::string longa(3'000'000, 'x');
     longa[1'500'000] = ' ';
     const std::string fimInesperado = "Unexpected end of file: the file is incomplete";
