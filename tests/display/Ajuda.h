@@ -88,11 +88,8 @@ inline TPolyLine Malha(std::initializer_list<std::optional<TPonto3D>> pontos,
                        std::initializer_list<TFace> faces, std::int32_t flags = 64) {
     TPolyLine malha;
     malha.Flags = flags;
-    for (const auto& p : pontos) {
-        TVertice v;
-        v.Ponto = p;
-        malha.Vertices.Add(v);
-    }
+    for (const auto& p : pontos)
+        malha.Vertices.Add(TVertice{{}, p});
     malha.Faces = Lista(faces);
     return malha;
 }

@@ -25,19 +25,16 @@ TEST(View, RedrawsOnlyOnChangeAndCoalescesRequests) {
     view.OnPaint = renders.Event();
     ASSERT_TRUE(ShowAndPaint(view));
     EXPECT_FALSE(view.IsCurrent()); // current only during a render
-    Settle();
-    int paints = view.paints;
-    const auto redraws = [&] { return WaitFor([&] { return view.paints > paints; }); };
-    view.SetBackgroundColor(clBlack);
-    view.SetCullFace(cfNone);
-    view.SetDithering(true);
-    Settle();
-    EXPECT_EQ(view.paints, paints);
-    view.SetBackgroundColor(clRed);
-    ASSERT_TRUE(redraws());
-    paints = view.paints;
-    view.Fog().SetDensity(0.5f);
-    ASSERT_TRUE(redraws());
+    EXPECT_FALSE(Repaints(
+        view,
+        [&] {
+            view.SetBackgroundColor(clBlack);
+            view.SetCullFace(cfNone);
+            view.SetDithering(true);
+        },
+        300));
+    EXPECT_TRUE(Repaints(view, [&] { view.SetBackgroundColor(clRed); }));
+    EXPECT_TRUE(Repaints(view, [&] { view.Fog().SetDensity(0.5f); }));
 
     Settle();
     renders.count = 0;
@@ -48,10 +45,7 @@ TEST(View, RedrawsOnlyOnChangeAndCoalescesRequests) {
     Settle();
     EXPECT_EQ(renders.count, 1);
     EXPECT_EQ(renders.sender, &view);
-
-    paints = view.paints;
-    view.SetCamera(nullptr);
-    ASSERT_TRUE(redraws());
+    EXPECT_TRUE(Repaints(view, [&] { view.SetCamera(nullptr); }));
 }
 
 TEST(View, RefusedContextPaintsNothingAndOnlyObjectChangesRequestRedraws) {
@@ -68,14 +62,9 @@ TEST(View, RefusedContextPaintsNothingAndOnlyObjectChangesRequestRedraws) {
     view.MakeCurrent(true);
     EXPECT_FALSE(view.IsCurrent());
     EXPECT_NE(view.grabFramebuffer().pixelColor(200, 125), QColor(Qt::red));
-
-    Settle();
-    const int paints = view.paints;
-    view.SetBackgroundColor(clBlue);
-    Settle();
-    EXPECT_EQ(view.paints, paints);
-    camera.SetViewAngle(60);
-    ASSERT_TRUE(WaitFor([&] { return view.paints > paints; }));
+    EXPECT_FALSE(Repaints(
+        view, [&] { view.SetBackgroundColor(clBlue); }, 300));
+    EXPECT_TRUE(Repaints(view, [&] { camera.SetViewAngle(60); }));
     EXPECT_EQ(renders.count, 0);
 }
 
@@ -110,12 +99,11 @@ TEST(CameraLink, DetachedOrDestroyedSidesLeaveNoLinkBehind) {
     TCounter renders;
     shown.OnPaint = renders.Event();
     ASSERT_TRUE(ShowAndPaint(shown));
-    Settle();
-    const int paints = shown.paints;
-    renders.count = 0;
-    camera.reset();
-    EXPECT_EQ(shown.Camera(), nullptr);
-    ASSERT_TRUE(WaitFor([&] { return shown.paints > paints; })); // shows the loss
+    EXPECT_TRUE(Repaints(shown, [&] { // shows the loss
+        renders.count = 0;
+        camera.reset();
+        EXPECT_EQ(shown.Camera(), nullptr);
+    }));
     EXPECT_EQ(renders.count, 0);
 }
 
