@@ -52,16 +52,8 @@ inline TFace3D Face(std::initializer_list<TPonto3D> cantos, std::optional<TCor> 
     return face;
 }
 
-inline TLinha Linha(TPonto3D a, TPonto3D b) {
-    return {{}, a, b};
-}
-
 inline TArco Arco(Real x, Real y, Real z, Real raio, Real ini, Real fim) {
     return {{}, P(x, y, z), raio, ini, fim};
-}
-
-inline TCirculo Circulo(TPonto3D centro, Real raio) {
-    return {{}, centro, raio};
 }
 
 inline TBloco Bloco(const std::string& nome, std::initializer_list<TFace3D> faces = {}) {

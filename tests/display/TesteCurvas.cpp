@@ -18,7 +18,7 @@ using Curvas = DesenhoGL;
 TEST_F(Curvas, ArcosECirculosSaoLequesVermelhos) {
     TArco semCentro = Arco(0, 0, 0, 1, 0, 90);
     semCentro.Centro.reset();
-    auto verde = Circulo(P(-3, 4, 7), 10);
+    auto verde = TCirculo{{}, P(-3, 4, 7), 10};
     verde.Cor = TCor{0, 1, 0};
     const auto arcos = [](std::initializer_list<TArco> a) {
         return [l = Lista(a)] { ExibeArcos(l); };
@@ -37,7 +37,7 @@ TEST_F(Curvas, ArcosECirculosSaoLequesVermelhos) {
         {arcos({Arco(0, 0, 0, 1, 0, 1e30)}), {0, 0, 0}, 1, 0, 0.157, 41},
         {arcos({Arco(0, 0, 0, 1, 45, 45), semCentro}), {}, 0, 0, 0, 0},
         {circulo(verde), {-3, 4, 7}, 10, 0, 6.28 / 14, 15},
-        {circulo(Circulo(P(1, 1, 1), 0)), {1, 1, 1}, 0, 0, 1, 15},
+        {circulo({{}, P(1, 1, 1), 0}), {1, 1, 1}, 0, 0, 1, 15},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(&c - casos);

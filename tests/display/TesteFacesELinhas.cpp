@@ -43,7 +43,7 @@ TEST_F(Faces, TriangulosCorENormalDeCadaFace) {
 }
 
 TEST_F(Faces, LinhasSempreVermelhasEQuemNaoTemPontoFicaDeFora) {
-    TLinha linha = Linha(P(1, 2, 3), P(4, 5, 6)), semFim;
+    TLinha linha{{}, P(1, 2, 3), P(4, 5, 6)}, semFim;
     linha.Cor = TCor{0, 1, 0};
     semFim.P1 = P(0, 0, 0);
     const auto captura = Captura([&] { ExibeLinhas(Lista({semFim, linha})); });

@@ -86,6 +86,14 @@ void ExpectMatrix(GLenum matrix, const QMatrix4x4& expected) {
         EXPECT_NEAR(actual[i], expected.constData()[i], 1e-4) << i;
 }
 
+// Cull face, polygon mode, shading, antialiasing, dithering, perspective hint, lighting.
+std::vector<GLint> DisplayState() {
+    return {glIsEnabled(GL_CULL_FACE), Int(GL_POLYGON_MODE),
+            Int(GL_SHADE_MODEL),       glIsEnabled(GL_LINE_SMOOTH),
+            glIsEnabled(GL_DITHER),    Int(GL_PERSPECTIVE_CORRECTION_HINT),
+            glIsEnabled(GL_LIGHTING)};
+}
+
 // Runs checks inside the paint callback, on the state the render left for it.
 class PaintState : public Render {
   protected:
@@ -121,7 +129,9 @@ TEST_F(PaintState, CallbackFindsLightsMaterialColourAndTheCameraApplied) {
         EXPECT_EQ(Int(GL_MATRIX_MODE), GL_MODELVIEW);
         for (int i = 0; i < 8; ++i)
             EXPECT_TRUE(glIsEnabled(GL_LIGHT0 + i)) << i;
-        EXPECT_FALSE(glIsEnabled(GL_LIGHTING)); // Lighting false: lights on, lighting off
+        // Lighting false: lights on, lighting off; the other display properties' defaults.
+        EXPECT_EQ(DisplayState(),
+                  (std::vector<GLint>{0, GL_FILL, GL_SMOOTH, 0, 1, GL_DONT_CARE, 0}));
         EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
         EXPECT_FALSE(glIsEnabled(GL_LINE_STIPPLE));
         EXPECT_EQ(Floats(GL_AMBIENT, GL_FRONT), (std::array<GLfloat, 4>{0.2f, 0.2f, 0.2f, 1}));
@@ -154,19 +164,7 @@ TEST_F(PaintState, CallbackFindsLightsMaterialColourAndTheCameraApplied) {
     });
 }
 
-// Cull face, polygon mode, shading, antialiasing, dithering, perspective hint, lighting.
-std::vector<GLint> DisplayState() {
-    return {glIsEnabled(GL_CULL_FACE), Int(GL_POLYGON_MODE),
-            Int(GL_SHADE_MODEL),       glIsEnabled(GL_LINE_SMOOTH),
-            glIsEnabled(GL_DITHER),    Int(GL_PERSPECTIVE_CORRECTION_HINT),
-            glIsEnabled(GL_LIGHTING)};
-}
-
 TEST_F(PaintState, DisplayPropertiesReachOpenGL) {
-    InPaint([] {
-        EXPECT_EQ(DisplayState(),
-                  (std::vector<GLint>{0, GL_FILL, GL_SMOOTH, 0, 1, GL_DONT_CARE, 0}));
-    });
     view_.SetCullFace(cfFront);
     view_.SetPolygonMode(pmLine);
     view_.SetShadeModel(smFlat);

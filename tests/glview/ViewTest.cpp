@@ -107,40 +107,36 @@ TEST(CameraLink, DetachedOrDestroyedSidesLeaveNoLinkBehind) {
     EXPECT_EQ(renders.count, 0);
 }
 
-TEST(ViewSurface, ContextFollowsTheSurfaceWhenTheViewMovesToAnotherWindow) {
+// In a window's layout the viewport follows the window's size; moved to another window, the
+// context follows the new surface.
+TEST(ViewSurface, ViewportAndContextFollowTheWindow) {
     QWidget first, second;
-    auto* view = new TTestView(&first);
+    auto* view = new TTestView;
+    (new QVBoxLayout(&first))->addWidget(view);
     view->SetBackgroundColor(0x336699);
+    TOGLCamera camera;
+    view->SetCamera(&camera);
+    std::array<GLint, 4> viewport{};
+    view->OnPaint =
+        TNotifyEvent(nullptr, [&](TObject*) { glGetIntegerv(GL_VIEWPORT, viewport.data()); });
+    first.resize(300, 200);
     first.show();
-    ASSERT_TRUE(WaitFor([&] { return view->paints > 0 && view->HasContext(); }));
+    const auto viewportFits = [&] {
+        return viewport[2] == view->ClientWidth() && viewport[3] == view->ClientHeight() &&
+               viewport[2] > 0;
+    };
+    ASSERT_TRUE(WaitFor(viewportFits));
+    first.resize(520, 330);
+    ASSERT_TRUE(WaitFor([&] { return view->width() > 400; }));
+    ASSERT_TRUE(WaitFor(viewportFits));
+    EXPECT_GT(viewport[3], 200);
+
     view->setParent(&second);
     EXPECT_FALSE(view->HasContext());
     view->show();
     second.show();
     ASSERT_TRUE(WaitFor([&] { return view->HasContext(); }));
     EXPECT_EQ(view->grabFramebuffer().pixelColor(10, 10), QColor(0x99, 0x66, 0x33));
-}
-
-TEST(ViewSurface, ViewportFollowsTheViewInAResizedWindow) {
-    QWidget window;
-    auto* view = new TTestView;
-    (new QVBoxLayout(&window))->addWidget(view);
-    TOGLCamera camera;
-    view->SetCamera(&camera);
-    std::array<GLint, 4> viewport{};
-    view->OnPaint =
-        TNotifyEvent(nullptr, [&](TObject*) { glGetIntegerv(GL_VIEWPORT, viewport.data()); });
-    window.resize(300, 200);
-    window.show();
-    const auto viewportFits = [&] {
-        return viewport[2] == view->ClientWidth() && viewport[3] == view->ClientHeight() &&
-               viewport[2] > 0;
-    };
-    ASSERT_TRUE(WaitFor(viewportFits));
-    window.resize(520, 330);
-    ASSERT_TRUE(WaitFor([&] { return view->width() > 400; }));
-    ASSERT_TRUE(WaitFor(viewportFits));
-    EXPECT_GT(viewport[3], 200);
 }
 
 // As the main window stores it: nested objects, a camera linked by name, repeated values.
