@@ -107,3 +107,17 @@ inline void EsperaCor(const glteste::VerticeCapturado& v, float r, float g, floa
     EXPECT_NEAR(v.cor[1], g, 1e-6);
     EXPECT_NEAR(v.cor[2], b, 1e-6);
 }
+
+// Expects the primitives of `esperado`, vertex by vertex, in place and colour.
+inline void EsperaIgual(const std::vector<glteste::PrimitivaCapturada>& obtido,
+                        const std::vector<glteste::PrimitivaCapturada>& esperado) {
+    ASSERT_EQ(obtido.size(), esperado.size());
+    for (std::size_t i = 0; i < esperado.size(); ++i) {
+        ASSERT_EQ(obtido[i].vertices.size(), esperado[i].vertices.size()) << i;
+        for (std::size_t k = 0; k < esperado[i].vertices.size(); ++k) {
+            const auto& e = esperado[i].vertices[k];
+            EsperaVertice(obtido[i].vertices[k], e.x, e.y, e.z);
+            EsperaCor(obtido[i].vertices[k], e.cor[0], e.cor[1], e.cor[2]);
+        }
+    }
+}

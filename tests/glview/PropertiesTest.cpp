@@ -1,6 +1,7 @@
 #include "Counter.h"
 #include "OGLCam.h"
 #include "OGLClass.h"
+#include "OGLDescription.h"
 
 #include <gtest/gtest.h>
 
@@ -85,13 +86,10 @@ TEST(PropertyWrites, CameraRefusesOutOfRangeValues) {
 // equal, and the receiver keeps its own handler; from another class or none, nothing.
 TEST(CopyFrom, SameClassCopiesEveryValueOnceAndKeepsTheReceiversHandler) {
     TOGLFog source;
-    source.SetEnabled(true);
-    source.SetMode(fmLinear);
-    source.SetDensity(0.5f);
-    source.SetStartDepth(2);
-    source.SetEndDepth(7);
-    source.Color().SetColor(0x123456);
-    source.SetQuality(quFastest);
+    CarregaDescricao(
+        "object Fog1: TOGLFog\n Enabled = True\n Mode = fmLinear\n Density = 0.5\n"
+        " StartDepth = 2\n EndDepth = 7\n Color.Color = $123456\n Quality = quFastest\nend",
+        {{"Fog1", &source}});
     TCounter sourceOwner, receiverOwner;
     source.OnChange = sourceOwner.Event();
 
