@@ -52,16 +52,8 @@ inline TFace3D Face(std::initializer_list<TPonto3D> cantos, std::optional<TCor> 
     return face;
 }
 
-inline TLinha Linha(TPonto3D a, TPonto3D b) {
-    return {{}, a, b};
-}
-
 inline TArco Arco(Real x, Real y, Real z, Real raio, Real ini, Real fim) {
     return {{}, P(x, y, z), raio, ini, fim};
-}
-
-inline TCirculo Circulo(TPonto3D centro, Real raio) {
-    return {{}, centro, raio};
 }
 
 inline TBloco Bloco(const std::string& nome, std::initializer_list<TFace3D> faces = {}) {
@@ -88,11 +80,8 @@ inline TPolyLine Malha(std::initializer_list<std::optional<TPonto3D>> pontos,
                        std::initializer_list<TFace> faces, std::int32_t flags = 64) {
     TPolyLine malha;
     malha.Flags = flags;
-    for (const auto& p : pontos) {
-        TVertice v;
-        v.Ponto = p;
-        malha.Vertices.Add(v);
-    }
+    for (const auto& p : pontos)
+        malha.Vertices.Add(TVertice{{}, p});
     malha.Faces = Lista(faces);
     return malha;
 }
@@ -117,4 +106,18 @@ inline void EsperaCor(const glteste::VerticeCapturado& v, float r, float g, floa
     EXPECT_NEAR(v.cor[0], r, 1e-6);
     EXPECT_NEAR(v.cor[1], g, 1e-6);
     EXPECT_NEAR(v.cor[2], b, 1e-6);
+}
+
+// Expects the primitives of `esperado`, vertex by vertex, in place and colour.
+inline void EsperaIgual(const std::vector<glteste::PrimitivaCapturada>& obtido,
+                        const std::vector<glteste::PrimitivaCapturada>& esperado) {
+    ASSERT_EQ(obtido.size(), esperado.size());
+    for (std::size_t i = 0; i < esperado.size(); ++i) {
+        ASSERT_EQ(obtido[i].vertices.size(), esperado[i].vertices.size()) << i;
+        for (std::size_t k = 0; k < esperado[i].vertices.size(); ++k) {
+            const auto& e = esperado[i].vertices[k];
+            EsperaVertice(obtido[i].vertices[k], e.x, e.y, e.z);
+            EsperaCor(obtido[i].vertices[k], e.cor[0], e.cor[1], e.cor[2]);
+        }
+    }
 }

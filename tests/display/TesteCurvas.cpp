@@ -18,33 +18,26 @@ using Curvas = DesenhoGL;
 TEST_F(Curvas, ArcosECirculosSaoLequesVermelhos) {
     TArco semCentro = Arco(0, 0, 0, 1, 0, 90);
     semCentro.Centro.reset();
-    auto verde = Circulo(P(-3, 4, 7), 10);
+    auto verde = TCirculo{{}, P(-3, 4, 7), 10};
     verde.Cor = TCor{0, 1, 0};
+    const auto arcos = [](std::initializer_list<TArco> a) {
+        return [l = Lista(a)] { ExibeArcos(l); };
+    };
+    const auto circulo = [](TCirculo c) { return [=] { ExibeCirculos(Lista({c})); }; };
+    // The drawing; the fan's centre, radius, first angle (degrees), step and vertex count.
     const struct {
         std::function<void()> desenho;
         std::array<double, 3> centro;
         double raio, inicio, passo;
         std::size_t vertices;
     } casos[] = {
-        {[] { ExibeArcos(Lista({Arco(10, 20, 5, 2, 0, 90)})); }, {10, 20, 5}, 2, 0, 0.157, 11},
-        {[] { ExibeArcos(Lista({Arco(0, 0, 0, 100, 350, 10)})); },
-         {0, 0, 0},
-         100,
-         350 * M_PI / 180,
-         0.157,
-         3},
+        {arcos({Arco(10, 20, 5, 2, 0, 90)}), {10, 20, 5}, 2, 0, 0.157, 11},
+        {arcos({Arco(0, 0, 0, 100, 350, 10)}), {0, 0, 0}, 100, 350, 0.157, 3},
         // A sweep of 1e30 degrees stops after one turn of steps.
-        {[] { ExibeArcos(Lista({Arco(0, 0, 0, 1, 0, 1e30)})); }, {0, 0, 0}, 1, 0, 0.157, 41},
-        {[&] {
-             ExibeArcos(Lista({Arco(0, 0, 0, 1, 45, 45), semCentro}));
-         },
-         {},
-         0,
-         0,
-         0,
-         0},
-        {[&] { ExibeCirculos(Lista({verde})); }, {-3, 4, 7}, 10, 0, 6.28 / 14, 15},
-        {[] { ExibeCirculos(Lista({Circulo(P(1, 1, 1), 0)})); }, {1, 1, 1}, 0, 0, 1, 15},
+        {arcos({Arco(0, 0, 0, 1, 0, 1e30)}), {0, 0, 0}, 1, 0, 0.157, 41},
+        {arcos({Arco(0, 0, 0, 1, 45, 45), semCentro}), {}, 0, 0, 0, 0},
+        {circulo(verde), {-3, 4, 7}, 10, 0, 6.28 / 14, 15},
+        {circulo({{}, P(1, 1, 1), 0}), {1, 1, 1}, 0, 0, 1, 15},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(&c - casos);
@@ -57,7 +50,7 @@ TEST_F(Curvas, ArcosECirculosSaoLequesVermelhos) {
                      leque[i].vertices.end());
         ASSERT_EQ(v.size(), c.vertices);
         for (std::size_t k = 0; k < v.size(); ++k) {
-            const double a = c.inicio + static_cast<double>(k) * c.passo;
+            const double a = c.inicio * M_PI / 180 + static_cast<double>(k) * c.passo;
             EsperaVertice(v[k], c.centro[0] + c.raio * std::cos(a),
                           c.centro[1] + c.raio * std::sin(a), c.centro[2]);
             EsperaCor(v[k], 1, 0, 0);

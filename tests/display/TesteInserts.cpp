@@ -22,7 +22,7 @@ TEST_F(Insercoes, ProcuraBlocoPeloNomeExato) {
 // A missing block skips only its insertion; one without a point stands at the origin.
 TEST_F(Insercoes, PontoGiroEEscalaPosicionamOBloco) {
     auto bloco = Bloco("B");
-    bloco.LinhasBloco.Add(Linha(P(0, 0, 0), P(1, 1, 1)));
+    bloco.LinhasBloco.Add({{}, P(0, 0, 0), P(1, 1, 1)});
     Blocos = Lista({bloco});
     auto insercao = Insercao("B", P(10, 20, 3));
     insercao.Rotacao = 90;
@@ -46,9 +46,9 @@ TEST_F(Insercoes, ListasDoBlocoEmOrdemECorDaInsercao) {
     const auto quadrado = {P(0, 0, 0), P(1, 0, 0), P(1, 1, 0), P(0, 1, 0)};
     auto bloco = Bloco("B", {Face(quadrado, CorDoIndice(255)), Face(quadrado, TCor{0, 0, 1}),
                              Face(quadrado, CorDoIndice(255))});
-    bloco.LinhasBloco.Add(Linha(P(0, 0, 0), P(1, 0, 0)));
+    bloco.LinhasBloco.Add({{}, P(0, 0, 0), P(1, 0, 0)});
     bloco.ArcosBloco.Add(Arco(100, 0, 0, 1, 0, 20)); // three vertices: one triangle
-    bloco.CirculosBloco.Add(Circulo(P(300, 0, 0), 1));
+    bloco.CirculosBloco.Add({{}, P(300, 0, 0), 1});
     bloco.PolyLinesBloco.Add(
         Malha({P(200, 0, 0), P(201, 0, 0), P(200, 1, 0)}, {Registro(1, 2, 3)}));
     bloco.PolyLinesBloco.Add(Malha({P(250, 0, 0), P(251, 0, 0)}, {}, 0)); // a plain one

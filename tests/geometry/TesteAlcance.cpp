@@ -10,28 +10,6 @@
 
 namespace {
 
-// An affine matrix, column by column: a turn by `angulo` about `eixo`, then the scale, then
-// the translation.
-MatrizGL Matriz(std::array<double, 3> eixo, double angulo, std::array<double, 3> escala,
-                std::array<double, 3> translacao) {
-    const double c = std::cos(angulo), s = std::sin(angulo),
-                 n = std::hypot(eixo[0], eixo[1], eixo[2]);
-    for (double& e : eixo)
-        e /= n;
-    MatrizGL m{};
-    for (int col = 0; col < 3; ++col) {
-        for (int lin = 0; lin < 3; ++lin) {
-            const double giro =
-                lin == col ? c : ((col - lin + 3) % 3 == 1 ? -s : s) * eixo[3 - lin - col];
-            m[4 * col + lin] =
-                static_cast<float>(((1 - c) * eixo[lin] * eixo[col] + giro) * escala[col]);
-        }
-        m[12 + col] = static_cast<float>(translacao[col]);
-    }
-    m[15] = 1;
-    return m;
-}
-
 TList<TFace3D> Faces(std::initializer_list<TPonto3D> cantos) {
     TFace3D face;
     for (const auto& c : cantos)
@@ -84,10 +62,12 @@ TEST(Alcance, NuncaDeixaDeForaUmaFaceQueASondaMarcaria) {
         }
         const TAlcance alcance = AlcanceDasFaces(faces);
 
+        // Any linear part (turned, scaled, sheared, flattened) of size about esc, and a move.
         const double esc = std::pow(10.0, u(sorteio));
-        const MatrizGL m = Matriz({u(sorteio), u(sorteio), u(sorteio)}, 3 * u(sorteio),
-                                  {esc, esc * (1 + 0.5 * u(sorteio)), esc * u(sorteio)},
-                                  {100 * u(sorteio), 100 * u(sorteio), 100 * u(sorteio)});
+        MatrizGL m{};
+        for (int k = 0; k < 15; ++k)
+            m[k] = static_cast<float>(k % 4 == 3 ? 0 : (k < 12 ? esc : 100) * u(sorteio));
+        m[15] = 1;
 
         for (int linha = 0; linha < 10; ++linha) {
             // A line passing the placed centre at a random fraction of the placed reach.

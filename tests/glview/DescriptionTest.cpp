@@ -30,6 +30,17 @@ TEST(Description, ValuesAreAssignedInOrderWithoutRangeTestsOrNotification) {
                                   {{"Cam", &camera}}),
                  EDescriptionError);
     EXPECT_EQ(std::pair(camera.Tag(), camera.ViewFar()), std::pair(-3, 10.0f));
+
+    // A copy takes the values as they are: position, rotation, then the camera itself notify
+    // (the view coalesces the three); the source's handler stays silent and the copy keeps its own.
+    TOGLCamera copy;
+    TCounter copyOwner;
+    copy.OnChange = copyOwner.Event();
+    copy.CopyFrom(&camera);
+    EXPECT_EQ(std::tuple(copy.Position().Y(), copy.ViewAngle(), copy.ViewNear()),
+              std::tuple(0.2f, 200.0f, 0.0f));
+    EXPECT_EQ(std::pair(copyOwner.count, counter.count), std::pair(3, 0));
+    EXPECT_TRUE(copy.OnChange.IsBoundTo(&copyOwner));
 }
 
 TEST(Description, NestedObjectsEnumerationsAndColourForms) {
@@ -48,42 +59,37 @@ TEST(Description, NestedObjectsEnumerationsAndColourForms) {
 }
 
 TEST(Description, MalformedDescriptionsNameTheLineAndTheFault) {
-    const struct {
-        std::string text;
-        int line;
-        std::string message;
-    } cases[] = {
-        {"object Cam: TOGLCamera\n  Zoom = 3\nend", 2,
-         "Line 2: TOGLCamera has no stored property \"Zoom\""},
-        {"object Cam: TOGLCamera\n  Lens.X = 3\nend", 2,
-         "Line 2: TOGLCamera has no object property \"Lens\""},
-        {"object Cam: TOGLCamera\n\n  ViewAngle = 4O\nend", 3,
-         "Line 3: \"4O\" is not a finite number"},
-        {"object Cam: TOGLCamera\n  ViewFar = 1e60\nend", 2,
-         "Line 2: \"1e60\" is not a finite number"},
-        {"object Cam: TOGLCamera\n  ViewFar =\nend", 2, "Line 2: no value for \"ViewFar\""},
-        {"object Cam: TOGLCamera\n  ViewFar 3\nend", 2, "Line 2: expected \"Property = value\""},
-        {"object Fog1: TOGLFog\n  Mode = fmCubic\nend", 2,
+    // Text that starts with a blank is a camera's body, wrapped in its object and "end".
+    const std::pair<std::string, std::string> cases[] = {
+        {"  Zoom = 3", "Line 2: TOGLCamera has no stored property \"Zoom\""},
+        {"  Lens.X = 3", "Line 2: TOGLCamera has no object property \"Lens\""},
+        {"  ViewAngle = 4O", "Line 2: \"4O\" is not a finite number"},
+        {"  ViewFar = 1e60", "Line 2: \"1e60\" is not a finite number"},
+        {"  ViewFar =", "Line 2: no value for \"ViewFar\""},
+        {"  ViewFar 3", "Line 2: expected \"Property = value\""},
+        {"object Fog1: TOGLFog\n  Mode = fmCubic\nend",
          "Line 2: \"fmCubic\" is not one of fmLinear, fmExp, fmExp2"},
-        {"object Fog1: TOGLFog\n  Color.Color = $1FFFFFFFF\nend", 2,
+        {"object Fog1: TOGLFog\n  Color.Color = $1FFFFFFFF\nend",
          "Line 2: \"$1FFFFFFFF\" is not a colour"},
-        {"object Cam: TOGLFog\nend", 1, "Line 1: \"Cam\" is a TOGLCamera, not a TOGLFog"},
-        {"object Other: TOGLCamera\nend", 1, "Line 1: no component named \"Other\""},
-        {"ViewAngle = 3", 1, "Line 1: expected \"object Name: Class\""},
-        {"\nobject Cam: TOGLCamera\n  ViewAngle = 3\n", 2, "Line 2: object without \"end\""},
-        {"object Cam: TOGLCamera\nobject Fog1: TOGLFog\nend", 2,
+        {"object Cam: TOGLFog\nend", "Line 1: \"Cam\" is a TOGLCamera, not a TOGLFog"},
+        {"object Other: TOGLCamera\nend", "Line 1: no component named \"Other\""},
+        {"ViewAngle = 3", "Line 1: expected \"object Name: Class\""},
+        {"\nobject Cam: TOGLCamera\n  ViewAngle = 3\n", "Line 2: object without \"end\""},
+        {"object Cam: TOGLCamera\nobject Fog1: TOGLFog\nend",
          "Line 2: an object cannot hold another object"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
+    for (const auto& [text, message] : cases) {
+        SCOPED_TRACE(text);
         TOGLCamera camera;
         TOGLFog fog;
         try {
-            CarregaDescricao(c.text, {{"Cam", &camera}, {"Fog1", &fog}});
+            CarregaDescricao(text.starts_with(' ') ? "object Cam: TOGLCamera\n" + text + "\nend"
+                                                   : text,
+                             {{"Cam", &camera}, {"Fog1", &fog}});
             ADD_FAILURE() << "no error";
         } catch (const EDescriptionError& error) {
-            EXPECT_EQ(error.Line(), c.line);
-            EXPECT_EQ(std::string(error.what()).substr(0, c.message.size()), c.message);
+            EXPECT_EQ(std::string(error.what()).substr(0, message.size()), message);
+            EXPECT_EQ("Line " + std::to_string(error.Line()), message.substr(0, 6));
         }
     }
 }

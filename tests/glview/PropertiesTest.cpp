@@ -1,6 +1,7 @@
 #include "Counter.h"
 #include "OGLCam.h"
 #include "OGLClass.h"
+#include "OGLDescription.h"
 
 #include <gtest/gtest.h>
 
@@ -52,28 +53,56 @@ TEST(PropertyWrites, EqualOrNaNIsSilentAndNewValueNotifiesOnce) {
     EXPECT_EQ(color.Color(), clRed);
 }
 
+// Writes out of range are refused; the camera's own and its vectors' accepted changes notify
+// once each, with the camera as sender; a whole vector written notifies even when equal.
+TEST(PropertyWrites, CameraRefusesOutOfRangeValues) {
+    TOGLCamera camera;
+    TCounter counter;
+    camera.OnChange = counter.Event();
+    for (float angle : {180.0f, 180.5f, -1.0f})
+        camera.SetViewAngle(angle);
+    EXPECT_EQ(camera.ViewAngle(), 180.0f);
+    camera.SetViewAngle(0);
+    camera.SetViewNear(0);
+    camera.SetViewNear(-0.5f);
+    camera.SetViewFar(0.01f); // below ViewNear, still accepted
+    EXPECT_EQ(std::tuple(camera.ViewAngle(), camera.ViewNear(), camera.ViewFar()),
+              std::tuple(0.0f, 0.1f, 0.01f));
+    camera.SetViewNear(2);
+    camera.Position().SetX(0); // unchanged
+    camera.Position().SetX(4);
+    camera.Rotation().SetZ(30);
+    EXPECT_EQ(std::pair(camera.ViewNear(), counter.count), std::pair(2.0f, 6));
+    EXPECT_EQ(counter.sender, &camera);
+    TOGLPosition other;
+    other.CopyFrom(&camera.Position());
+    camera.SetPosition(other);
+    other.SetZ(9);
+    camera.SetRotation(other); // a position into the rotation is accepted
+    EXPECT_EQ(std::pair(camera.Rotation().Z(), counter.count), std::pair(9.0f, 8));
+}
+
 // From an object of the same class every value is copied with one notification, even when
 // equal, and the receiver keeps its own handler; from another class or none, nothing.
 TEST(CopyFrom, SameClassCopiesEveryValueOnceAndKeepsTheReceiversHandler) {
     TOGLFog source;
-    source.SetEnabled(true);
-    source.SetMode(fmLinear);
-    source.SetDensity(0.5f);
-    source.SetStartDepth(2);
-    source.SetEndDepth(7);
-    source.Color().SetColor(0x123456);
-    source.SetQuality(quFastest);
+    CarregaDescricao(
+        "object Fog1: TOGLFog\n Enabled = True\n Mode = fmLinear\n Density = 0.5\n"
+        " StartDepth = 2\n EndDepth = 7\n Color.Color = $123456\n Quality = quFastest\nend",
+        {{"Fog1", &source}});
     TCounter sourceOwner, receiverOwner;
     source.OnChange = sourceOwner.Event();
 
     TOGLFog fog;
     TOGLCoordinates axes;
     TOGLVector vector;
-    fog.OnChange = axes.OnChange = vector.OnChange = receiverOwner.Event();
+    TOGLCamera camera;
+    fog.OnChange = axes.OnChange = vector.OnChange = camera.OnChange = receiverOwner.Event();
     fog.CopyFrom(&source.Color());
     fog.CopyFrom(nullptr);
     axes.CopyFrom(&fog);
     vector.CopyFrom(&source.Color());
+    camera.CopyFrom(&camera.Position());
     EXPECT_EQ(receiverOwner.count, 0);
     EXPECT_EQ(fog.Color().Color(), clWhite);
 

@@ -29,21 +29,20 @@ class Render : public testing::Test {
     TOGLCamera camera_;
 };
 
-TEST_F(Render, WithoutCameraOnlyTheBackgroundAndNoCallback) {
+// Without a camera only the background, and no callback; with one, the axis cross.
+TEST_F(Render, BackgroundAloneWithoutCameraAxisCrossWithIt) {
     view_.SetBackgroundColor(0x336699);
     view_.Coordinates().SetVisible(true);
     TCounter renders;
     view_.OnPaint = renders.Event();
-    const QImage picture = Picture();
-    for (int y = 0; y < picture.height(); y += 5)
-        for (int x = 0; x < picture.width(); x += 5)
-            ASSERT_EQ(picture.pixelColor(x, y), QColor(0x99, 0x66, 0x33)) << x << "," << y;
+    const QImage background = Picture();
+    for (int y = 0; y < background.height(); y += 5)
+        for (int x = 0; x < background.width(); x += 5)
+            ASSERT_EQ(background.pixelColor(x, y), QColor(0x99, 0x66, 0x33)) << x << "," << y;
     EXPECT_EQ(renders.count, 0);
-}
 
-TEST_F(Render, AxisCrossHasSolidPositiveAndDottedNegativeHalves) {
+    view_.SetBackgroundColor(clBlack);
     view_.SetCamera(&camera_);
-    view_.Coordinates().SetVisible(true);
     const QImage picture = Picture();
     const QColor red(255, 0, 0), green(0, 128, 0), black(0, 0, 0);
 
@@ -73,9 +72,10 @@ GLint Int(GLenum name) {
     return value[0];
 }
 
-std::array<GLfloat, 4> Floats(GLenum name) {
+// A value of four floats; with a face, the material's.
+std::array<GLfloat, 4> Floats(GLenum name, GLenum face = 0) {
     std::array<GLfloat, 4> value{};
-    glGetFloatv(name, value.data());
+    face ? glGetMaterialfv(face, name, value.data()) : glGetFloatv(name, value.data());
     return value;
 }
 
@@ -86,10 +86,12 @@ void ExpectMatrix(GLenum matrix, const QMatrix4x4& expected) {
         EXPECT_NEAR(actual[i], expected.constData()[i], 1e-4) << i;
 }
 
-std::array<GLfloat, 4> Material(GLenum face, GLenum name) {
-    std::array<GLfloat, 4> value{};
-    glGetMaterialfv(face, name, value.data());
-    return value;
+// Cull face, polygon mode, shading, antialiasing, dithering, perspective hint, lighting.
+std::vector<GLint> DisplayState() {
+    return {glIsEnabled(GL_CULL_FACE), Int(GL_POLYGON_MODE),
+            Int(GL_SHADE_MODEL),       glIsEnabled(GL_LINE_SMOOTH),
+            glIsEnabled(GL_DITHER),    Int(GL_PERSPECTIVE_CORRECTION_HINT),
+            glIsEnabled(GL_LIGHTING)};
 }
 
 // Runs checks inside the paint callback, on the state the render left for it.
@@ -114,7 +116,8 @@ class PaintState : public Render {
 
 // The callback finds the lights on with lighting off, the default material and colour. The
 // camera applied on its own: the viewport, perspective * Rz * Rx * Ry in the projection, the
-// translation alone in the model-view; a client height of 0 keeps every matrix finite.
+// translation alone in the model-view; a client height of 0 keeps every matrix finite. The
+// stored clip planes stay as they were.
 TEST_F(PaintState, CallbackFindsLightsMaterialColourAndTheCameraApplied) {
     view_.Coordinates().SetVisible(true);
     camera_.Position().SetX(1.5f);
@@ -126,21 +129,29 @@ TEST_F(PaintState, CallbackFindsLightsMaterialColourAndTheCameraApplied) {
         EXPECT_EQ(Int(GL_MATRIX_MODE), GL_MODELVIEW);
         for (int i = 0; i < 8; ++i)
             EXPECT_TRUE(glIsEnabled(GL_LIGHT0 + i)) << i;
-        EXPECT_FALSE(glIsEnabled(GL_LIGHTING)); // Lighting false: lights on, lighting off
+        // Lighting false: lights on, lighting off; the other display properties' defaults.
+        EXPECT_EQ(DisplayState(),
+                  (std::vector<GLint>{0, GL_FILL, GL_SMOOTH, 0, 1, GL_DONT_CARE, 0}));
         EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
         EXPECT_FALSE(glIsEnabled(GL_LINE_STIPPLE));
-        EXPECT_EQ(Material(GL_FRONT, GL_AMBIENT), (std::array<GLfloat, 4>{0.2f, 0.2f, 0.2f, 1}));
-        EXPECT_EQ(Material(GL_BACK, GL_DIFFUSE), (std::array<GLfloat, 4>{0.8f, 0.8f, 0.8f, 1}));
+        EXPECT_EQ(Floats(GL_AMBIENT, GL_FRONT), (std::array<GLfloat, 4>{0.2f, 0.2f, 0.2f, 1}));
+        EXPECT_EQ(Floats(GL_DIFFUSE, GL_BACK), (std::array<GLfloat, 4>{0.8f, 0.8f, 0.8f, 1}));
         EXPECT_EQ(Floats(GL_CURRENT_COLOR), (std::array<GLfloat, 4>{1, 1, 1, 1}));
         EXPECT_EQ(Floats(GL_LIGHT_MODEL_AMBIENT), TOGLColor::RGBA(0x333333));
-        for (auto [width, height, aspect] : {std::tuple{400, 250, 1.6f}, {400, 0, 400.0f}}) {
-            camera_.ApplyCamera(width, height);
+        // Last, a paint's own clip planes: the model-view kept and selected again.
+        for (auto [width, height, aspect, near, far] : {std::tuple{400, 0, 400.0f, 0.1f, 10.0f},
+                                                        {400, 250, 1.6f, 0.1f, 10.0f},
+                                                        {400, 250, 1.6f, 5.0f, 5000.0f}}) {
+            if (near == 5)
+                camera_.ApplyProjection(width, height, near, far);
+            else
+                camera_.ApplyCamera(width, height);
             std::array<GLint, 4> viewport{};
             glGetIntegerv(GL_VIEWPORT, viewport.data());
             EXPECT_EQ(viewport, (std::array{0, 0, width, height}));
-            EXPECT_EQ(Int(GL_MATRIX_MODE), GL_PROJECTION);
+            EXPECT_EQ(Int(GL_MATRIX_MODE), near == 5 ? GL_MODELVIEW : GL_PROJECTION);
             QMatrix4x4 projection, modelview;
-            projection.perspective(45, aspect, 0.1f, 10);
+            projection.perspective(45, aspect, near, far);
             projection.rotate(50, 0, 0, 1);
             projection.rotate(30, 1, 0, 0);
             projection.rotate(40, 0, 1, 0);
@@ -148,34 +159,12 @@ TEST_F(PaintState, CallbackFindsLightsMaterialColourAndTheCameraApplied) {
             ExpectMatrix(GL_PROJECTION_MATRIX, projection);
             ExpectMatrix(GL_MODELVIEW_MATRIX, modelview);
         }
-        // A paint's own clip planes: the same perspective and turn, the model-view kept and
-        // selected again, the stored planes as they were.
-        camera_.ApplyProjection(400, 250, 5, 5000);
-        EXPECT_EQ(Int(GL_MATRIX_MODE), GL_MODELVIEW);
-        QMatrix4x4 ownPlanes;
-        ownPlanes.perspective(45, 1.6f, 5, 5000);
-        ownPlanes.rotate(50, 0, 0, 1);
-        ownPlanes.rotate(30, 1, 0, 0);
-        ownPlanes.rotate(40, 0, 1, 0);
-        ExpectMatrix(GL_PROJECTION_MATRIX, ownPlanes);
         EXPECT_EQ(std::pair(camera_.ViewNear(), camera_.ViewFar()), std::pair(0.1f, 10.0f));
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     });
 }
 
-// Cull face, polygon mode, shading, antialiasing, dithering, perspective hint, lighting.
-std::vector<GLint> DisplayState() {
-    return {glIsEnabled(GL_CULL_FACE), Int(GL_POLYGON_MODE),
-            Int(GL_SHADE_MODEL),       glIsEnabled(GL_LINE_SMOOTH),
-            glIsEnabled(GL_DITHER),    Int(GL_PERSPECTIVE_CORRECTION_HINT),
-            glIsEnabled(GL_LIGHTING)};
-}
-
 TEST_F(PaintState, DisplayPropertiesReachOpenGL) {
-    InPaint([] {
-        EXPECT_EQ(DisplayState(),
-                  (std::vector<GLint>{0, GL_FILL, GL_SMOOTH, 0, 1, GL_DONT_CARE, 0}));
-    });
     view_.SetCullFace(cfFront);
     view_.SetPolygonMode(pmLine);
     view_.SetShadeModel(smFlat);

@@ -25,19 +25,16 @@ TEST(View, RedrawsOnlyOnChangeAndCoalescesRequests) {
     view.OnPaint = renders.Event();
     ASSERT_TRUE(ShowAndPaint(view));
     EXPECT_FALSE(view.IsCurrent()); // current only during a render
-    Settle();
-    int paints = view.paints;
-    const auto redraws = [&] { return WaitFor([&] { return view.paints > paints; }); };
-    view.SetBackgroundColor(clBlack);
-    view.SetCullFace(cfNone);
-    view.SetDithering(true);
-    Settle();
-    EXPECT_EQ(view.paints, paints);
-    view.SetBackgroundColor(clRed);
-    ASSERT_TRUE(redraws());
-    paints = view.paints;
-    view.Fog().SetDensity(0.5f);
-    ASSERT_TRUE(redraws());
+    EXPECT_FALSE(Repaints(
+        view,
+        [&] {
+            view.SetBackgroundColor(clBlack);
+            view.SetCullFace(cfNone);
+            view.SetDithering(true);
+        },
+        300));
+    EXPECT_TRUE(Repaints(view, [&] { view.SetBackgroundColor(clRed); }));
+    EXPECT_TRUE(Repaints(view, [&] { view.Fog().SetDensity(0.5f); }));
 
     Settle();
     renders.count = 0;
@@ -48,10 +45,7 @@ TEST(View, RedrawsOnlyOnChangeAndCoalescesRequests) {
     Settle();
     EXPECT_EQ(renders.count, 1);
     EXPECT_EQ(renders.sender, &view);
-
-    paints = view.paints;
-    view.SetCamera(nullptr);
-    ASSERT_TRUE(redraws());
+    EXPECT_TRUE(Repaints(view, [&] { view.SetCamera(nullptr); }));
 }
 
 TEST(View, RefusedContextPaintsNothingAndOnlyObjectChangesRequestRedraws) {
@@ -68,14 +62,9 @@ TEST(View, RefusedContextPaintsNothingAndOnlyObjectChangesRequestRedraws) {
     view.MakeCurrent(true);
     EXPECT_FALSE(view.IsCurrent());
     EXPECT_NE(view.grabFramebuffer().pixelColor(200, 125), QColor(Qt::red));
-
-    Settle();
-    const int paints = view.paints;
-    view.SetBackgroundColor(clBlue);
-    Settle();
-    EXPECT_EQ(view.paints, paints);
-    camera.SetViewAngle(60);
-    ASSERT_TRUE(WaitFor([&] { return view.paints > paints; }));
+    EXPECT_FALSE(Repaints(
+        view, [&] { view.SetBackgroundColor(clBlue); }, 300));
+    EXPECT_TRUE(Repaints(view, [&] { camera.SetViewAngle(60); }));
     EXPECT_EQ(renders.count, 0);
 }
 
@@ -110,49 +99,44 @@ TEST(CameraLink, DetachedOrDestroyedSidesLeaveNoLinkBehind) {
     TCounter renders;
     shown.OnPaint = renders.Event();
     ASSERT_TRUE(ShowAndPaint(shown));
-    Settle();
-    const int paints = shown.paints;
-    renders.count = 0;
-    camera.reset();
-    EXPECT_EQ(shown.Camera(), nullptr);
-    ASSERT_TRUE(WaitFor([&] { return shown.paints > paints; })); // shows the loss
+    EXPECT_TRUE(Repaints(shown, [&] { // shows the loss
+        renders.count = 0;
+        camera.reset();
+        EXPECT_EQ(shown.Camera(), nullptr);
+    }));
     EXPECT_EQ(renders.count, 0);
 }
 
-TEST(ViewSurface, ContextFollowsTheSurfaceWhenTheViewMovesToAnotherWindow) {
+// In a window's layout the viewport follows the window's size; moved to another window, the
+// context follows the new surface.
+TEST(ViewSurface, ViewportAndContextFollowTheWindow) {
     QWidget first, second;
-    auto* view = new TTestView(&first);
+    auto* view = new TTestView;
+    (new QVBoxLayout(&first))->addWidget(view);
     view->SetBackgroundColor(0x336699);
+    TOGLCamera camera;
+    view->SetCamera(&camera);
+    std::array<GLint, 4> viewport{};
+    view->OnPaint =
+        TNotifyEvent(nullptr, [&](TObject*) { glGetIntegerv(GL_VIEWPORT, viewport.data()); });
+    first.resize(300, 200);
     first.show();
-    ASSERT_TRUE(WaitFor([&] { return view->paints > 0 && view->HasContext(); }));
+    const auto viewportFits = [&] {
+        return viewport[2] == view->ClientWidth() && viewport[3] == view->ClientHeight() &&
+               viewport[2] > 0;
+    };
+    ASSERT_TRUE(WaitFor(viewportFits));
+    first.resize(520, 330);
+    ASSERT_TRUE(WaitFor([&] { return view->width() > 400; }));
+    ASSERT_TRUE(WaitFor(viewportFits));
+    EXPECT_GT(viewport[3], 200);
+
     view->setParent(&second);
     EXPECT_FALSE(view->HasContext());
     view->show();
     second.show();
     ASSERT_TRUE(WaitFor([&] { return view->HasContext(); }));
     EXPECT_EQ(view->grabFramebuffer().pixelColor(10, 10), QColor(0x99, 0x66, 0x33));
-}
-
-TEST(ViewSurface, ViewportFollowsTheViewInAResizedWindow) {
-    QWidget window;
-    auto* view = new TTestView;
-    (new QVBoxLayout(&window))->addWidget(view);
-    TOGLCamera camera;
-    view->SetCamera(&camera);
-    std::array<GLint, 4> viewport{};
-    view->OnPaint =
-        TNotifyEvent(nullptr, [&](TObject*) { glGetIntegerv(GL_VIEWPORT, viewport.data()); });
-    window.resize(300, 200);
-    window.show();
-    const auto viewportFits = [&] {
-        return viewport[2] == view->ClientWidth() && viewport[3] == view->ClientHeight() &&
-               viewport[2] > 0;
-    };
-    ASSERT_TRUE(WaitFor(viewportFits));
-    window.resize(520, 330);
-    ASSERT_TRUE(WaitFor([&] { return view->width() > 400; }));
-    ASSERT_TRUE(WaitFor(viewportFits));
-    EXPECT_GT(viewport[3], 200);
 }
 
 // As the main window stores it: nested objects, a camera linked by name, repeated values.

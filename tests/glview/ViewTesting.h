@@ -42,6 +42,15 @@ class TTestView : public TOGLView {
     }
 };
 
+// Lets earlier requests settle, makes the change and says whether the view paints again
+// within timeoutMs.
+template <class F> bool Repaints(const TTestView& view, F change, int timeoutMs = 5000) {
+    Settle();
+    const int paints = view.paints;
+    change();
+    return WaitFor([&] { return view.paints > paints; }, timeoutMs);
+}
+
 // Shows view as its own window and waits for its first paint.
 inline bool ShowAndPaint(TTestView& view) {
     view.show();
