@@ -28,8 +28,8 @@ void Roda(QWidget* vista, int angulo, Qt::KeyboardModifiers teclas = {}) {
 
 // The view is 521 pixels wide: a drag across it turns a full circle, or moves the camera
 // across the drawing's extents (1000 steps); a wheel notch is 5 degrees of the field of
-// view, or 20 steps of the camera's depth with Ctrl.
-TEST_F(Janela, MouseNaVistaMoveAsBarras) {
+// view (the zoom bar's value), or 20 steps of the camera's depth with Ctrl.
+TEST_F(Janela, MouseNaVistaETeclasDoZoomMovemAsBarrasERedesenham) {
     TForm1& j = *janela_;
     const QPoint c(260, 148);
     const struct {
@@ -48,6 +48,12 @@ TEST_F(Janela, MouseNaVistaMoveAsBarras) {
         {[&] { Roda(j.View3D, 60), Roda(j.View3D, 60), Roda(j.View3D, -360); },
          {110, 500, 500, 500, 0, 0, 0}}, // parts of a notch add up
         {[&] { Roda(j.View3D, -240, Qt::ControlModifier); }, {100, 500, 500, 540, 0, 0, 0}},
+        // The zoom bar by hand: one step per arrow key, left and up towards the minimum.
+        {[&] { j.AngVis->setValue(10); }, {10, 500, 500, 500, 0, 0, 0}},
+        {[&] { QTest::keyClick(j.AngVis, Qt::Key_Left); }, {99, 500, 500, 500, 0, 0, 0}},
+        {[&] { QTest::keyClick(j.AngVis, Qt::Key_Up); }, {99, 500, 500, 500, 0, 0, 0}},
+        {[&] { QTest::keyClick(j.AngVis, Qt::Key_Right); }, {101, 500, 500, 500, 0, 0, 0}},
+        {[&] { QTest::keyClick(j.AngVis, Qt::Key_Down); }, {101, 500, 500, 500, 0, 0, 0}},
     };
     ASSERT_EQ(j.View3D->width(), 521);
     for (const auto& caso : casos) {
@@ -56,6 +62,7 @@ TEST_F(Janela, MouseNaVistaMoveAsBarras) {
         const ContaPinturas pinturas(j);
         caso.gesto();
         EXPECT_EQ(Barras(j), caso.barras);
+        EXPECT_EQ(j.Cam.ViewAngle(), static_cast<float>(caso.barras[0]));
         ProcessaEventos();
         EXPECT_GE(pinturas.vezes, 1);
     }

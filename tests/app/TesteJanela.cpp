@@ -1,5 +1,5 @@
 // The main window with its real widgets: layout, loading, the error handler, the file
-// dialog, the zoom bar, the shortcuts, the tab order and Qt's own texts in Portuguese.
+// dialog, the shortcuts, the tab order and Qt's own texts in Portuguese.
 
 #include "Ajuda.h"
 
@@ -73,25 +73,6 @@ TEST_F(Janela, CargaVoltaAsBarrasEQueFalhaOuCanceladaNadaMuda) {
         EXPECT_EQ(pinturas.vezes > 0, carrega) << caso;
         EXPECT_TRUE(j.isVisible());
         ++caso;
-    }
-}
-
-TEST_F(Janela, BarraDeZoomDefineOCampoDeVisaoERedesenha) {
-    TForm1& j = *janela_;
-    for (const int angulo : {10, 100}) {
-        const ContaPinturas pinturas(j);
-        j.AngVis->setValue(angulo);
-        EXPECT_EQ(j.Cam.ViewAngle(), static_cast<float>(angulo));
-        ProcessaEventos();
-        EXPECT_GE(pinturas.vezes, 1) << angulo;
-    }
-    // One step per arrow key, left and up towards the minimum.
-    for (auto [tecla, angulo] : {std::pair{Qt::Key_Left, 99.0f},
-                                 {Qt::Key_Up, 98.0f},
-                                 {Qt::Key_Right, 99.0f},
-                                 {Qt::Key_Down, 100.0f}}) {
-        QTest::keyClick(j.AngVis, tecla);
-        EXPECT_EQ(j.Cam.ViewAngle(), angulo);
     }
 }
 
