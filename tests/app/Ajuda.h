@@ -6,12 +6,14 @@
 #include "Instantaneo.h"
 #include "LeDXF.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <array>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 std::vector<QString>& MensagensMostradas();
@@ -29,6 +31,18 @@ std::string Insercao(const std::string& bloco, double escala, Ponto3 ponto = {0,
 // A DXF file with these block definitions and entities.
 QString EscreveDXF(const QTemporaryDir& pasta, const std::string& entidades,
                    const std::string& blocos = {});
+
+// Runs a program (on Qt's `plataforma` if given): its exit status (-1 if it hangs), and its
+// standard output and error.
+std::pair<int, QString> Executa(const char* programa, const QStringList& argumentos,
+                                const QString& plataforma = {});
+
+// Pixels brighter than `cinza`: 8 counts anything lit, 200 only white.
+int PixelsAcima(const QImage& imagem, int cinza);
+
+// The positions of the zoom, camera and rotation bars, in that order.
+std::vector<int> Barras(const TForm1& j);
+void PoeBarras(TForm1& j, const std::vector<int>& posicoes);
 
 class Janela : public testing::Test {
   public:

@@ -5,6 +5,7 @@
 #include "Aplicacao.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTest>
 
 std::vector<QString>& MensagensMostradas() {
@@ -81,6 +82,39 @@ QString EscreveDXF(const QTemporaryDir& pasta, const std::string& entidades,
                               Secao("ENTITIES", entidades) + Grupo(0, "EOF");
     arquivo.write(texto.data(), static_cast<qint64>(texto.size()));
     return nome;
+}
+
+std::pair<int, QString> Executa(const char* programa, const QStringList& argumentos,
+                                const QString& plataforma) {
+    QProcess processo;
+    if (!plataforma.isEmpty()) {
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), plataforma);
+        processo.setProcessEnvironment(ambiente);
+    }
+    processo.start(QString::fromUtf8(programa), argumentos);
+    if (!processo.waitForFinished(60000)) return {-1, {}};
+    return {processo.exitCode(),
+            QString::fromUtf8(processo.readAllStandardOutput() + processo.readAllStandardError())};
+}
+
+int PixelsAcima(const QImage& imagem, int cinza) {
+    int n = 0;
+    for (int y = 0; y < imagem.height(); ++y)
+        for (int x = 0; x < imagem.width(); ++x)
+            n += qGray(imagem.pixel(x, y)) > cinza;
+    return n;
+}
+
+std::vector<int> Barras(const TForm1& j) {
+    return {j.AngVis->value(), j.CamX->value(), j.CamY->value(), j.CamZ->value(),
+            j.RotX->value(),   j.RotY->value(), j.RotZ->value()};
+}
+
+void PoeBarras(TForm1& j, const std::vector<int>& posicoes) {
+    const std::array barras{j.AngVis, j.CamX, j.CamY, j.CamZ, j.RotX, j.RotY, j.RotZ};
+    for (std::size_t i = 0; i < barras.size(); ++i)
+        barras[i]->setValue(posicoes[i]);
 }
 
 void Janela::SetUp() {

@@ -1,30 +1,14 @@
 // The main window with its real widgets: layout, loading, the error handler, the file
-// dialog, the zoom bar, the shortcuts and the tab order.
+// dialog, the shortcuts, the tab order and Qt's own texts in Portuguese.
 
 #include "Ajuda.h"
 
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTest>
 
 namespace {
-
-std::vector<QScrollBar*> Barras(const TForm1& j) {
-    return {j.AngVis, j.CamX, j.CamY, j.CamZ, j.RotX, j.RotY, j.RotZ};
-}
-
-std::vector<int> Posicoes(const TForm1& j) {
-    std::vector<int> posicoes;
-    for (const QScrollBar* b : Barras(j))
-        posicoes.push_back(b->value());
-    return posicoes;
-}
-
-const std::vector<int> Movidas{40, 10, 20, 30, 90, 180, 270};
-
-void MoveBarras(TForm1& j) {
-    for (std::size_t i = 0; i < Movidas.size(); ++i)
-        Barras(j)[i]->setValue(Movidas[i]);
-}
 
 TEST_F(Janela, TituloTamanhoBarrasRotulosEMenuComoDesenhados) {
     TForm1& j = *janela_;
@@ -48,60 +32,47 @@ TEST_F(Janela, TituloTamanhoBarrasRotulosEMenuComoDesenhados) {
     EXPECT_EQ(j.Sair1->text() + j.Sair1->shortcut().toString(), "&SairCtrl+S");
     EXPECT_TRUE(j.View3D->HasContext()) << j.View3D->ContextError();
     EXPECT_FALSE(Carregado);
+    // Qt's own texts in Portuguese.
+    QFileDialog dialogo(&j);
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    EXPECT_EQ(dialogo.findChild<QLabel*>("fileNameLabel")->text(), "&Nome do arquivo:");
+    QMessageBox caixa(QMessageBox::Critical, "", "", QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(caixa.button(QMessageBox::Cancel)->text(), "Cancelar");
 }
 
-TEST_F(Janela, CarregarVoltaAsBarrasDeCameraERotacaoEMantemOZoom) {
-    for (const char* amostra : {"malha_poliface_cubo.dxf", "todas_as_entidades.dxf"}) {
-        MoveBarras(*janela_);
-        janela_->LeArquivo(Amostra(amostra));
-        EXPECT_EQ(Posicoes(*janela_), (std::vector<int>{40, 500, 500, 500, 0, 0, 0}));
-        EXPECT_TRUE(Carregado);
-    }
-}
-
-// Through the menu, then the button: both reach the application's one error handler. A
-// cancelled dialog changes nothing either, and shows nothing.
-TEST_F(Janela, CargaQueFalhaOuCanceladaMantemBarrasEDesenho) {
+// Through the menu or the button, both reaching the application's one error handler: a load
+// puts the camera and rotation bars back and keeps the zoom; a failed or cancelled one
+// changes nothing and requests no redraw.
+TEST_F(Janela, CargaVoltaAsBarrasEQueFalhaOuCanceladaNadaMuda) {
     TForm1& j = *janela_;
-    for (const int vez : {0, 1, 2}) {
-        if (vez == 1) j.LeArquivo(Amostra("malha_poliface_cubo.dxf"));
-        j.OpenDialog = [&](QWidget*) {
-            return vez == 2 ? std::optional<QString>()
-                            : std::optional(pasta_.filePath("nao_existe.dxf"));
-        };
-        MoveBarras(j);
+    const std::vector<int> movidas{40, 10, 20, 30, 90, 180, 270};
+    const std::tuple<bool, std::optional<QString>, bool> casos[] = {
+        {false, pasta_.filePath("nao_existe.dxf"), false},
+        {true, Amostra("malha_poliface_cubo.dxf"), true},
+        {true, pasta_.filePath("nao_existe.dxf"), false},
+        {false, std::nullopt, false},
+        {false, Amostra("todas_as_entidades.dxf"), true},
+    };
+    int caso = 0;
+    for (const auto& [botao, arquivo, carrega] : casos) {
+        j.OpenDialog = [&](QWidget*) { return arquivo; };
+        PoeBarras(j, movidas);
         const ContaPinturas pinturas(j);
         MensagensMostradas().clear();
-        if (vez == 0)
-            j.Abrir1->trigger();
-        else
+        if (botao)
             QTest::mouseClick(j.BotAbrir, Qt::LeftButton);
+        else
+            j.Abrir1->trigger();
         ProcessaEventos();
-        EXPECT_EQ(MensagensMostradas(),
-                  vez == 2 ? std::vector<QString>{} : std::vector<QString>{"File not found"});
-        EXPECT_EQ(Posicoes(j), Movidas);
-        EXPECT_EQ(Carregado, vez > 0);
-        EXPECT_EQ(pinturas.vezes, 0) << "a failed load requests no redraw";
+        EXPECT_EQ(MensagensMostradas(), arquivo && !carrega ? std::vector<QString>{"File not found"}
+                                                            : std::vector<QString>{})
+            << caso;
+        const std::vector<int> voltas{40, 500, 500, 500, 0, 0, 0};
+        EXPECT_EQ(Barras(j), carrega ? voltas : movidas) << caso;
+        EXPECT_EQ(Carregado, caso > 0) << caso;
+        EXPECT_EQ(pinturas.vezes > 0, carrega) << caso;
         EXPECT_TRUE(j.isVisible());
-    }
-}
-
-TEST_F(Janela, BarraDeZoomDefineOCampoDeVisaoERedesenha) {
-    TForm1& j = *janela_;
-    for (const int angulo : {10, 100}) {
-        const ContaPinturas pinturas(j);
-        j.AngVis->setValue(angulo);
-        EXPECT_EQ(j.Cam.ViewAngle(), static_cast<float>(angulo));
-        ProcessaEventos();
-        EXPECT_GE(pinturas.vezes, 1) << angulo;
-    }
-    // One step per arrow key, left and up towards the minimum.
-    for (auto [tecla, angulo] : {std::pair{Qt::Key_Left, 99.0f},
-                                 {Qt::Key_Up, 98.0f},
-                                 {Qt::Key_Right, 99.0f},
-                                 {Qt::Key_Down, 100.0f}}) {
-        QTest::keyClick(j.AngVis, tecla);
-        EXPECT_EQ(j.Cam.ViewAngle(), angulo);
+        ++caso;
     }
 }
 

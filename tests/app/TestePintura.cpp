@@ -1,6 +1,5 @@
-// The paint cycle through the real window and view: the camera placed from the extents and
-// the bars, the flat-drawing choice, nothing before a load, the scene's light, the probe's
-// line, and a paint that fails.
+// The paint cycle through the real window and view: the camera, the scene's light, the
+// probe's line, a paint that fails, the clip planes and the local origin.
 
 #include "Ajuda.h"
 
@@ -19,15 +18,6 @@ Posicao PosicaoDa(const TOGLCamera& c) {
     return {c.Position().X(), c.Position().Y(), c.Position().Z()};
 }
 
-// Pixels brighter than `cinza`: 8 counts anything lit, 200 only white.
-int PixelsAcima(const QImage& imagem, int cinza) {
-    int n = 0;
-    for (int y = 0; y < imagem.height(); ++y)
-        for (int x = 0; x < imagem.width(); ++x)
-            n += qGray(imagem.pixel(x, y)) > cinza;
-    return n;
-}
-
 Ponto3 Mais(Ponto3 a, Ponto3 b) {
     return {a[0] + b[0], a[1] + b[1], a[2] + b[2]};
 }
@@ -41,48 +31,41 @@ std::string FaceELinha(double zTopo, Ponto3 d = {0, 0, 0}) {
 
 using Pintura = Janela;
 
-TEST_F(Pintura, CameraDentroDosExtremosComoAsBarrasDizem) {
+// Before a load the camera stays where it was made and nothing shows. A flat drawing is seen
+// whole from above: 100 x 50 units at a distance of 50 under a 100 degree view, about 250 x
+// 125 pixels around the centre of the 521 x 297 view.
+TEST_F(Pintura, AntesDeCarregarSoOFundoEDesenhoPlanoVistoInteiroDeCima) {
     TForm1& j = *janela_;
-    j.LeArquivo(EscreveDXF(pasta_, FaceELinha(10)));
-    Imagem();
-    EXPECT_EQ(PosicaoDa(j.Cam), (Posicao{50, 25, 15}));
+    j.CamX->setValue(0);
+    j.RotY->setValue(45);
+    const QImage antes = Imagem();
+    ASSERT_FALSE(antes.isNull()) << j.View3D->ContextError();
+    EXPECT_EQ(PixelsAcima(antes, 8), 0);
+    EXPECT_EQ(PosicaoDa(j.Cam), (Posicao{0, 0.2f, 2}));
 
-    const ContaPinturas pinturas(j);
-    j.CamZ->setValue(0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return pinturas.vezes >= 2; }));
-    ProcessaEventos();
-    // One render places the camera, the next shows the new place, then nothing more.
-    EXPECT_EQ(pinturas.vezes, 2);
-    EXPECT_EQ(PosicaoDa(j.Cam), (Posicao{50, 25, 10}));
-}
-
-TEST_F(Pintura, DesenhoPlanoEhVistoInteiroDeCima) {
-    TForm1& j = *janela_;
     j.LeArquivo(EscreveDXF(pasta_, FaceELinha(0)));
     const QImage imagem = Imagem();
-    EXPECT_EQ(PosicaoDa(j.Cam), (Posicao{50, 25, 50}));
-    // 100 x 50 units at a distance of 50 under a 100 degree view: about 250 x 125 pixels
-    // around the centre of the 521 x 297 view.
     for (auto [x, y] : {std::pair{260, 148}, {150, 100}, {370, 200}})
         EXPECT_EQ(imagem.pixelColor(x, y).hue(), 0) << x << "," << y;
     for (auto [x, y] : {std::pair{100, 148}, {260, 40}, {260, 260}})
         EXPECT_EQ(qGray(imagem.pixel(x, y)), 0) << x << "," << y;
 }
 
-TEST_F(Pintura, AntesDeCarregarSoOFundo) {
-    TForm1& j = *janela_;
-    j.CamX->setValue(0);
-    j.RotY->setValue(45);
-    const QImage imagem = Imagem();
-    ASSERT_FALSE(imagem.isNull()) << j.View3D->ContextError();
-    EXPECT_EQ(PixelsAcima(imagem, 8), 0);
-    EXPECT_EQ(PosicaoDa(j.Cam), (Posicao{0, 0.2f, 2}));
-}
-
-// Read while the paint handler runs: light 1 is placed before the drawing's rotations.
-TEST_F(Pintura, LuzDaCenaFicaNoLugarQuandoODesenhoGira) {
+// One render places the camera, the next shows the new place, then nothing more. Light 1,
+// read while the paint handler runs, is placed before the drawing's rotations.
+TEST_F(Pintura, CameraSegueAsBarrasELuzFicaNoLugarQuandoODesenhoGira) {
     TForm1& j = *janela_;
     j.LeArquivo(EscreveDXF(pasta_, FaceELinha(10)));
+    Imagem();
+    EXPECT_EQ(PosicaoDa(j.Cam), (Posicao{50, 25, 15}));
+    {
+        const ContaPinturas pinturas(j);
+        j.CamZ->setValue(0);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return pinturas.vezes >= 2; }));
+        ProcessaEventos();
+        EXPECT_EQ(pinturas.vezes, 2);
+        EXPECT_EQ(PosicaoDa(j.Cam), (Posicao{50, 25, 10}));
+    }
     std::array<GLfloat, 4> luz1{};
     j.View3D->OnPaint = TNotifyEvent(&j, [&](TObject* sender) {
         j.View3DPaint(sender);
@@ -92,8 +75,7 @@ TEST_F(Pintura, LuzDaCenaFicaNoLugarQuandoODesenhoGira) {
         j.RotX->setValue(rotacao);
         j.RotZ->setValue(rotacao);
         Imagem();
-        // World (0, 0, 10) seen from the camera at (50, 25, 15).
-        EXPECT_EQ(luz1, (std::array<GLfloat, 4>{-50, -25, -5, 1})) << rotacao;
+        EXPECT_EQ(luz1, (std::array<GLfloat, 4>{-50, -25, 0, 1})) << rotacao; // (0, 0, 10)
     }
     // The same far from the origin, where the camera stands relative to a local origin.
     j.LeArquivo(EscreveDXF(pasta_, FaceELinha(10, {650000, 7300000, 0})));

@@ -38,10 +38,6 @@ TEST(PosicaoDaCamera, BarrasLevamACameraPelosExtremos) {
     }
 }
 
-} // namespace
-
-namespace {
-
 // With the drawing sent relative to O, the turn still turns about the world origin:
 // M * (p - O) + O = R * p, R turning about Z first, then Y, then X. Without a turn the
 // translation is exactly 0.
