@@ -1,4 +1,5 @@
-// Running out of memory during a load is a load error like the others.
+// Running out of memory during a load is a load error like the others, and leaves the
+// model's lists whole.
 #include "Ajuda.h"
 #include "PicoDeMemoria.h"
 
@@ -29,6 +30,26 @@ TEST(FaltaDeMemoria, EhUmErroDeLeituraQueGuardaOQueFoiLido) {
     EXPECT_EQ(Linhas.Count(), 1); // the line read before
     EXPECT_EQ(CarregaArquivo(arquivo.Nome()), std::nullopt) << "loads without the limit";
     EXPECT_EQ(Linhas.Count(), 2);
+}
+
+// A list whose first block is full gets its next block in steps; memory running out at any
+// of them leaves the list as it was, and it grows again once memory is there.
+TEST(FaltaDeMemoria, ListaFicaComoEstavaEmQualquerPasso) {
+    for (std::size_t folga = 0; folga <= 256; folga += 8) {
+        TList<int> lista;
+        for (int i = 0; i < static_cast<int>(TList<int>::Bloco); ++i)
+            lista.Add(i);
+        try {
+            const LimiteDeMemoria limite(folga);
+            lista.Add(-1);
+        } catch (const std::bad_alloc&) {
+        }
+        const int antes = lista.Count(), bloco = static_cast<int>(TList<int>::Bloco);
+        ASSERT_TRUE(antes == bloco || antes == bloco + 1) << folga;
+        lista.Add(7);
+        EXPECT_EQ(lista.Count(), antes + 1) << folga;
+        EXPECT_EQ(lista[antes], 7) << folga;
+    }
 }
 
 } // namespace
