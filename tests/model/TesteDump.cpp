@@ -41,8 +41,8 @@ TEST(Dump, ChavesEmOrdem) {
     const Json j = ModeloLido();
     const std::pair<Json, Chaves> casos[] = {
         {j,
-         {"Erro", "Linha", "Extremos", "Configuracao", "Camadas", "Faces3D", "Linhas", "Arcos", "Circulos",
-          "PolyLines", "Blocos", "Inserts"}},
+         {"Erro", "Linha", "Extremos", "Configuracao", "Camadas", "Faces3D", "Linhas", "Arcos",
+          "Circulos", "PolyLines", "Blocos", "Inserts"}},
         {j["Faces3D"][0], {"Camada", "Cor", "Pontos"}},
         {j["Circulos"][0], {"Camada", "Cor", "Centro", "Raio"}},
         {j["PolyLines"][0],
