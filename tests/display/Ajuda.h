@@ -3,25 +3,20 @@
 // What the drawing and probe tests share: a current GL context with default state, an
 // empty model before each test, and short ways to build model objects.
 
-#include "ContextoGL.h"
-#include "Feedback.h"
+#include "CapturaGL.h"
 #include "Modelo.h"
 
 #include <GL/gl.h>
-
 #include <array>
-
 #include <gtest/gtest.h>
 
 class DesenhoGL : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(glteste::GarantaContexto()) << "no OpenGL context (is a display running?)";
-        glteste::RestauraEstado();
-        Blocos = {};
-        Inserts = {};
-    }
-    void TearDown() override {
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glColor4f(1, 1, 1, 1);
         Blocos = {};
         Inserts = {};
     }

@@ -7,19 +7,9 @@ namespace {
 
 using Insercoes = DesenhoGL;
 
-TEST_F(Insercoes, ProcuraBlocoPeloNomeExato) {
-    EXPECT_EQ(ProcuraBloco("A"), nullptr);
-    auto primeiro = Bloco("Porta");
-    primeiro.Flags = 1;
-    Blocos = Lista({Bloco("porta"), Bloco("Port"), primeiro, Bloco("Porta")});
-    ASSERT_NE(ProcuraBloco("Porta"), nullptr);
-    EXPECT_EQ(ProcuraBloco("Porta")->Flags, 1);
-    for (const char* outro : {"PORTA", "Portas", ""})
-        EXPECT_EQ(ProcuraBloco(outro), nullptr) << outro;
-}
-
 // Scaled (each axis its own factor), turned about the extrusion axis, then moved to the point.
-// A missing block skips only its insertion; one without a point stands at the origin.
+// A missing block (names match exactly) skips only its insertion; one without a point stands
+// at the origin.
 TEST_F(Insercoes, PontoGiroEEscalaPosicionamOBloco) {
     auto bloco = Bloco("B");
     bloco.LinhasBloco.Add({{}, P(0, 0, 0), P(1, 1, 1)});
@@ -30,7 +20,7 @@ TEST_F(Insercoes, PontoGiroEEscalaPosicionamOBloco) {
     insercao.EscalaX = 2;
     insercao.EscalaY = 3;
     insercao.EscalaZ = 5;
-    Inserts = Lista({insercao, Insercao("Falta"), Insercao("B", std::nullopt)});
+    Inserts = Lista({insercao, Insercao("b"), Insercao("B", std::nullopt)});
 
     const GLint antes = ProfundidadeDaPilha();
     const auto captura = Captura([] { ExibeInserts(); });
