@@ -1,5 +1,4 @@
-// The probe's arithmetic: face normals, transforms, line and face crossings, and the reach
-// bound that lets it pass over blocks.
+// The probe's arithmetic: normals, transforms, crossings and the reach bound.
 
 #include "Alcance.h"
 #include "UAux.h"

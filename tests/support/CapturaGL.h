@@ -1,8 +1,6 @@
 #pragma once
 
-// The GL tests' support: an OpenGL context made current for the whole test program, on an
-// off-screen surface (needs a display: the GL tests run under Xvfb), and GL feedback capture
-// of what a drawing routine sends to OpenGL.
+// An OpenGL context for the GL tests (off-screen, under Xvfb) and GL feedback capture.
 
 #include <array>
 #include <functional>
@@ -25,9 +23,8 @@ struct PrimitivaCapturada {
     std::vector<VerticeCapturado> vertices;
 };
 
-// Runs `desenho` in feedback mode and returns the lines and polygons it produced, in order, in
-// the coordinates of the model-view space: unclipped within 1024 of its origin. The projection
-// is replaced; the model-view matrix stays as the caller set it.
+// The lines and polygons that `desenho` sends to OpenGL, in order, in model-view coordinates
+// (unclipped within 1024 of its origin); replaces the projection, keeps the model-view matrix.
 std::vector<PrimitivaCapturada> Captura(const std::function<void()>& desenho);
 
 } // namespace glteste
