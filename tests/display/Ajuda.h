@@ -1,27 +1,21 @@
 #pragma once
 
-// What the drawing and probe tests share: a current GL context with default state, an
-// empty model before each test, and short ways to build model objects.
+// The drawing and probe tests' fixture (a current GL context, an empty model) and builders.
 
-#include "ContextoGL.h"
-#include "Feedback.h"
+#include "CapturaGL.h"
 #include "Modelo.h"
 
 #include <GL/gl.h>
-
 #include <array>
-
 #include <gtest/gtest.h>
 
 class DesenhoGL : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(glteste::GarantaContexto()) << "no OpenGL context (is a display running?)";
-        glteste::RestauraEstado();
-        Blocos = {};
-        Inserts = {};
-    }
-    void TearDown() override {
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glColor4f(1, 1, 1, 1);
         Blocos = {};
         Inserts = {};
     }
@@ -86,14 +80,12 @@ inline TPolyLine Malha(std::initializer_list<std::optional<TPonto3D>> pontos,
     return malha;
 }
 
-// Expects a captured vertex at (x, y, z), to the precision of the capture.
 inline void EsperaVertice(const glteste::VerticeCapturado& v, double x, double y, double z) {
     EXPECT_NEAR(v.x, x, 2e-3);
     EXPECT_NEAR(v.y, y, 2e-3);
     EXPECT_NEAR(v.z, z, 2e-3);
 }
 
-// Expects the primitive's vertices at these points, in this order.
 inline void EsperaVertices(const glteste::PrimitivaCapturada& p,
                            std::initializer_list<std::array<double, 3>> pontos) {
     ASSERT_EQ(p.vertices.size(), pontos.size());
@@ -108,7 +100,7 @@ inline void EsperaCor(const glteste::VerticeCapturado& v, float r, float g, floa
     EXPECT_NEAR(v.cor[2], b, 1e-6);
 }
 
-// Expects the primitives of `esperado`, vertex by vertex, in place and colour.
+// The same primitives as `esperado`, vertex by vertex, in place and colour.
 inline void EsperaIgual(const std::vector<glteste::PrimitivaCapturada>& obtido,
                         const std::vector<glteste::PrimitivaCapturada>& esperado) {
     ASSERT_EQ(obtido.size(), esperado.size());

@@ -74,7 +74,6 @@ TEST(PontoDoArco, IgualAoCalculoComSenoECossenoEstendidos) {
         const long double angulo = Real(40 * u(sorteio));
         long double x = Real(1000 * u(sorteio)), y = Real(1000 * u(sorteio));
         if (i % 2) {
-            // Move the centre so that x + raio * cos lands beside a halfway point.
             const long double v = x + raio * std::cos(angulo);
             const float f = static_cast<float>(v);
             const long double meio =

@@ -1,7 +1,3 @@
-// Sent relative to a local origin, a drawing far from the world's origin reaches OpenGL as
-// the same drawing lying near it: every entity kind, the insertions' places (their blocks in
-// their own coordinates) and the probe's markers.
-
 #include "Ajuda.h"
 #include "OrigemLocal.h"
 #include "UExibe.h"
@@ -10,7 +6,7 @@ using namespace glteste;
 
 namespace {
 
-// Everything moved by d, with fractions of a unit that floats cannot hold at survey
+// Every entity kind moved by d, with fractions of a unit that floats cannot hold at survey
 // coordinates; a plate inserted under the probe, with a circle of its own.
 std::vector<PrimitivaCapturada> CapturaDesenho(const TOrigemLocal& d) {
     const auto p = [&](double x, double y, double z) { return P(d[0] + x, d[1] + y, d[2] + z); };
@@ -33,6 +29,9 @@ std::vector<PrimitivaCapturada> CapturaDesenho(const TOrigemLocal& d) {
 }
 
 using OrigemLocalDoDesenho = DesenhoGL;
+
+// Sent relative to a local origin, the far drawing reaches OpenGL as the same drawing near it:
+// the insertions' places too (their blocks in their own coordinates) and the probe's markers.
 
 TEST_F(OrigemLocalDoDesenho, DesenhoLongeChegaAoGLComoODesenhoPertoDaOrigem) {
     const auto perto = CapturaDesenho({0, 0, 0});

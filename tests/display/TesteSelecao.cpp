@@ -13,8 +13,7 @@ const TPonto3D S = P(4, 3, 40), E = P(4, 3, -10);
 
 class Selecao : public DesenhoGL {
   protected:
-    // Runs the probe and checks that it drew exactly one marker at each of `centros`: a white
-    // sphere of radius 10, 7 slices and 7 stacks.
+    // Runs the probe: one white sphere of radius 10, 7 slices and 7 stacks, at each of `centros`.
     void EsperaEsferas(std::initializer_list<std::array<float, 3>> centros) {
         const GLint antes = ProfundidadeDaPilha();
         glColor3f(0, 0, 0);
@@ -60,7 +59,6 @@ TEST_F(Selecao, UmaEsferaPorFaceCruzada) {
     Blocos.Add(
         Bloco("T", {Face({P(0, 0, 2), P(10, 0, 2)}), Face({P(0, 0, 2), P(10, 0, 2), P(0, 10, 2)}),
                     Face({P(0, 0, 9), P(10, 0, 9), P(10, 1, 9)})}));
-    EsperaEsferas({});
     AcrescentaInsercao("Paralela");
     AcrescentaInsercao("Q").EscalaX = 0;
     AcrescentaInsercao("q");
@@ -81,8 +79,7 @@ TEST_F(Selecao, InsercoesLongeDaSondaNaoEscondemAsQueAAlcancam) {
     Blocos.Add(Bloco("Q", {Quadrado}));
     for (int i = 1; i <= 50; ++i)
         AcrescentaInsercao("Q", P(1000 * i, 0, 0));
-    // Corner (-96, -97) at (69204 - 19200, 19403 - 19400, -10): on the line once the
-    // camera has moved by -50000; the square's centre stays some 28000 away from it.
+    // Corner (-96, -97) at (50004, 3, -10), on the line once the camera has moved by -50000.
     TInsert& ampliada = AcrescentaInsercao("Q", P(69204, 19403, -10));
     ampliada.EscalaX = ampliada.EscalaY = 200;
     glTranslatef(-50000, 0, 0);
