@@ -20,7 +20,7 @@ auto Values(const TOGLFog& f) {
 
 // A camera as forms store it, a fog with CR LF ends, every colour form: values are assigned in
 // order, without range tests or notifying; absent values keep theirs, those before a fault stay.
-TEST(Description, ValuesAreAssignedInOrderWithoutRangeTestsOrNotification) {
+TEST(Description, ValuesAreAssignedInOrderUnnotifiedAndCopiedWhole) {
     TOGLCamera camera;
     TOGLFog fog;
     TOGLCoordinates axes;
