@@ -1,61 +1,69 @@
-#include "Counter.h"
-#include "OGLCam.h"
 #include "OGLDescription.h"
+#include "ViewTesting.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
-#include <vector>
 
 namespace {
 
-// The main window's camera as a form stores it: non-zero floats twice, zero floats once.
-// Values are assigned in order, without range tests and without notifying; absent values keep
-// theirs, and those before a fault stay.
-TEST(Description, ValuesAreAssignedInOrderWithoutRangeTestsOrNotification) {
+auto Values(const TOGLCamera& c) {
+    return std::tuple(c.Position().X(), c.Position().Y(), c.Position().Z(), c.Rotation().X(),
+                      c.ViewAngle(), c.ViewNear(), c.ViewFar());
+}
+
+auto Values(const TOGLFog& f) {
+    return std::tuple(f.Enabled(), f.Mode(), f.Density(), f.StartDepth(), f.EndDepth(),
+                      f.Color().Color(), f.Quality());
+}
+
+// A camera as forms store it, a fog with CR LF ends, every colour form: values are assigned in
+// order, without range tests or notifying; absent values keep theirs, those before a fault stay.
+TEST(Description, ValuesAreAssignedInOrderUnnotifiedAndCopiedWhole) {
     TOGLCamera camera;
+    TOGLFog fog;
+    TOGLCoordinates axes;
     camera.Position().SetX(5); // a 0 from the description must replace this
     TCounter counter;
-    camera.OnChange = counter.Event();
-    CarregaDescricao("# the main window's camera\nobject Cam: TOGLCamera\n  Position.Y = 0.2\n"
-                     "  Position.X = 0.0\n  Position.Y = 0.200000002980232\n  ViewAngle = 30\n"
-                     "  ViewAngle = 200\n  ViewNear = 0\nend\n",
-                     {{"Cam", &camera}});
-    EXPECT_EQ(std::tuple(camera.Position().X(), camera.Position().Y(), camera.ViewAngle(),
-                         camera.ViewNear(), camera.ViewFar()),
-              std::tuple(0.0f, 0.2f, 200.0f, 0.0f, 10.0f));
+    camera.OnChange = fog.OnChange = counter.Event();
+    CarregaDescricao(
+        "# the main window's camera\nobject Cam: TOGLCamera\n  Position.Y = 0.2\n"
+        "  Position.X = 0.0\n  Position.Y = 0.200000002980232\n  Position.Z = 7\n"
+        "  Rotation.X = 3\n  ViewAngle = 30\n  ViewAngle = 200\n  ViewNear = 0\nend\n"
+        "object Fog1: TOGLFog\r\n  Enabled = True\r\n  Mode = fmLinear\r\n  Density = 0.5\r\n"
+        "  StartDepth = 2\r\n  EndDepth = 12.5\r\n  Color.Color = $00336699\r\n"
+        "  Quality = quNicest\r\nend\r\nobject Axes: TOGLCoordinates\n  ColorX = clWhite\n"
+        "  ColorY = 0x00FF00\n  ColorZ = 255\nend",
+        {{"Cam", &camera}, {"Fog1", &fog}, {"Axes", &axes}});
+    EXPECT_EQ(Values(camera), std::tuple(0.0f, 0.2f, 7.0f, 3.0f, 200.0f, 0.0f, 10.0f));
+    EXPECT_EQ(Values(fog), std::tuple(true, fmLinear, 0.5f, 2.0f, 12.5f, 0x336699u, quNicest));
+    EXPECT_EQ(std::tuple(axes.ColorX(), axes.ColorY(), axes.ColorZ()),
+              std::tuple(clWhite, 0x00FF00u, clRed));
     EXPECT_EQ(counter.count, 0);
+
+    // A copy of the same class takes every value as it is and notifies its own handler (a
+    // camera: its position, its rotation, then itself); of another class or none, nothing.
+    TOGLCamera cameraCopy;
+    TOGLFog fogCopy;
+    cameraCopy.SetViewFar(1);
+    TCounter copyOwner;
+    cameraCopy.OnChange = fogCopy.OnChange = copyOwner.Event();
+    fogCopy.CopyFrom(nullptr);
+    fogCopy.CopyFrom(&fog.Color());
+    cameraCopy.CopyFrom(&camera.Position());
+    EXPECT_EQ(std::pair(copyOwner.count, fogCopy.Color().Color()), std::pair(0, clWhite));
+    fogCopy.CopyFrom(&fog);
+    cameraCopy.CopyFrom(&camera);
+    EXPECT_EQ(std::pair(copyOwner.count, counter.count), std::pair(4, 0));
+    EXPECT_TRUE(cameraCopy.OnChange.IsBoundTo(&copyOwner));
+    EXPECT_EQ(Values(cameraCopy), Values(camera));
+    EXPECT_EQ(Values(fogCopy), Values(fog));
+
     EXPECT_THROW(CarregaDescricao("object Cam: TOGLCamera\n  Tag = -3\n  ViewFar = x\nend\n",
                                   {{"Cam", &camera}}),
                  EDescriptionError);
     EXPECT_EQ(std::pair(camera.Tag(), camera.ViewFar()), std::pair(-3, 10.0f));
-
-    // A copy takes the values as they are: position, rotation, then the camera itself notify
-    // (the view coalesces the three); the source's handler stays silent and the copy keeps its own.
-    TOGLCamera copy;
-    TCounter copyOwner;
-    copy.OnChange = copyOwner.Event();
-    copy.CopyFrom(&camera);
-    EXPECT_EQ(std::tuple(copy.Position().Y(), copy.ViewAngle(), copy.ViewNear()),
-              std::tuple(0.2f, 200.0f, 0.0f));
-    EXPECT_EQ(std::pair(copyOwner.count, counter.count), std::pair(3, 0));
-    EXPECT_TRUE(copy.OnChange.IsBoundTo(&copyOwner));
-}
-
-TEST(Description, NestedObjectsEnumerationsAndColourForms) {
-    TOGLFog fog;
-    TOGLCoordinates axes;
-    CarregaDescricao("object Fog1: TOGLFog\r\n  Enabled = True\r\n  Mode = fmLinear\r\n"
-                     "  EndDepth = 12.5\r\n  Color.Color = $00336699\r\n  Quality = quNicest\r\n"
-                     "end\r\nobject Axes: TOGLCoordinates\n  ColorX = clWhite\n"
-                     "  ColorY = 0x00FF00\n  ColorZ = 255\nend",
-                     {{"Fog1", &fog}, {"Axes", &axes}});
-    EXPECT_EQ(
-        std::tuple(fog.Enabled(), fog.Mode(), fog.EndDepth(), fog.Color().Color(), fog.Quality()),
-        std::tuple(true, fmLinear, 12.5f, 0x336699u, quNicest));
-    EXPECT_EQ(std::tuple(axes.ColorX(), axes.ColorY(), axes.ColorZ()),
-              std::tuple(clWhite, 0x00FF00u, clRed));
 }
 
 TEST(Description, MalformedDescriptionsNameTheLineAndTheFault) {
@@ -89,7 +97,6 @@ TEST(Description, MalformedDescriptionsNameTheLineAndTheFault) {
             ADD_FAILURE() << "no error";
         } catch (const EDescriptionError& error) {
             EXPECT_EQ(std::string(error.what()).substr(0, message.size()), message);
-            EXPECT_EQ("Line " + std::to_string(error.Line()), message.substr(0, 6));
         }
     }
 }

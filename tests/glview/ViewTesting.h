@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Counter.h"
 #include "OGLView.h"
 
 #include <QCoreApplication>
@@ -8,6 +7,19 @@
 #include <QImage>
 
 #include <stdexcept>
+
+// Counts the calls of an event slot and remembers the last sender.
+struct TCounter {
+    int count = 0;
+    TObject* sender = nullptr;
+
+    TNotifyEvent Event() {
+        return TNotifyEvent(this, [this](TObject* s) {
+            ++count;
+            sender = s;
+        });
+    }
+};
 
 // Processes events until done() holds or timeoutMs pass; says whether it held.
 template <class F> bool WaitFor(F done, int timeoutMs = 5000) {
@@ -42,8 +54,7 @@ class TTestView : public TOGLView {
     }
 };
 
-// Lets earlier requests settle, makes the change and says whether the view paints again
-// within timeoutMs.
+// Lets earlier requests settle, makes the change and says whether the view paints again.
 template <class F> bool Repaints(const TTestView& view, F change, int timeoutMs = 5000) {
     Settle();
     const int paints = view.paints;
