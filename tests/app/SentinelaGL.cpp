@@ -1,4 +1,6 @@
-#include "SentinelaGL.h"
+// Watches the numbers the program hands to OpenGL: the vertex, normal, colour and transform calls
+// of the drawing are defined here, count any NaN or infinity among their arguments and pass the
+// call on to the real OpenGL library unchanged.
 
 #include <GL/gl.h>
 #include <GL/glu.h>
