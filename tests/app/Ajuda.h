@@ -1,7 +1,6 @@
 #pragma once
 
-// Shared by the window tests: sample and hand-written DXF files, other programs run, a shown main
-// window with its picture and renders, and the messages its error handler would have shown.
+// Shared by the window tests: DXF files, other programs run, a shown main window and its renders.
 
 #include "Instantaneo.h"
 #include "LeDXF.h"

@@ -1,5 +1,4 @@
-// The window tests run inside the program's own application object; the messages its error handler
-// would show are collected.
+// The window tests run in the program's own application object, its messages collected.
 
 #include "Ajuda.h"
 #include "Aplicacao.h"

@@ -1,6 +1,5 @@
-// Watches the numbers the program hands to OpenGL: the vertex, normal, colour and transform calls
-// of the drawing are defined here, count any NaN or infinity among their arguments and pass the
-// call on to the real OpenGL library unchanged.
+// The drawing's vertex, normal, colour and transform calls, defined here: they count any NaN or
+// infinity among their arguments and pass the call on to the real OpenGL library unchanged.
 
 #include <GL/gl.h>
 #include <GL/glu.h>

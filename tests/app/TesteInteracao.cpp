@@ -1,5 +1,5 @@
-// What the window does beyond its bars and menu, through its real widgets: the mouse in the view,
-// files dropped on it, a window that grows, the command line (and dxfsnap's).
+// The mouse in the view, files dropped on it, a window that grows, the command line (and
+// dxfsnap's).
 
 #include "Ajuda.h"
 #include "Inicio.h"
@@ -98,16 +98,14 @@ TEST_F(Janela, JanelaMaiorDaEspacoAVistaEMantemAsBarrasEmbaixo) {
     EXPECT_EQ(lugares(), inicio);
 }
 
-// Both programs' command lines: wrong use, and without OpenGL (Qt's off-screen platform) a message,
-// not a crash, and no picture.
+// Wrong use, and without OpenGL (Qt's off-screen platform) a message, not a crash, and no picture.
 TEST_F(Janela, LinhaDeComandoNomeiaOArquivoAbertoQuandoAJanelaAparece) {
     const QString nada = pasta_.filePath("nada.png");
-    const QString semGL = "não mostra vistas OpenGL";
     const std::tuple<const char*, QStringList, QString, int, QString> casos[] = {
         {VISTRELDXF, {"--help"}, "", 0, "[arquivo]"},
         {VISTRELDXF, {"--version"}, "", 0, "VistrelDXF 1."},
         {VISTRELDXF, {"a.dxf", "b.dxf"}, "", 1, "só um arquivo"},
-        {VISTRELDXF, {Amostra("todas_as_entidades.dxf")}, "offscreen", 1, semGL},
+        {VISTRELDXF, {Amostra("todas_as_entidades.dxf")}, "offscreen", 1, "vistas OpenGL"},
         {DXFSNAP, {"so_um_argumento.dxf"}, "", 2, "usage: dxfsnap"},
         {DXFSNAP, {pasta_.filePath("nao_existe.dxf"), nada}, "", 1, "File not found"},
         {DXFSNAP, {Amostra("malha_poliface_cubo.dxf"), nada}, "offscreen", 3, "no OpenGL"},

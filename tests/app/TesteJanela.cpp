@@ -31,8 +31,7 @@ TEST_F(Janela, TituloTamanhoERotulosComoDesenhados) {
     EXPECT_EQ(caixa.button(QMessageBox::Cancel)->text(), "Cancelar");
 }
 
-// By menu or button: a load puts the camera and rotation bars back and keeps the zoom; a failed or
-// cancelled one changes nothing and requests no redraw.
+// By menu or button a load resets the camera and rotation bars; a failed or cancelled one does not.
 TEST_F(Janela, CargaVoltaAsBarrasEQueFalhaOuCanceladaNadaMuda) {
     TForm1& j = *janela_;
     const std::array barras{j.AngVis, j.CamX, j.CamY, j.CamZ, j.RotX, j.RotY, j.RotZ};

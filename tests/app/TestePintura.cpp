@@ -1,11 +1,12 @@
-// The paint cycle through the real window and view: the camera, the scene's light, a paint that
-// fails, the clip planes, the local origin (and the turn about it) and the scene's state.
+// The paint: the camera, the light, a failure, the clip planes, the local origin and the GL state.
 
 #include "Ajuda.h"
 #include "PosicaoDaCamera.h"
 
 #include <GL/gl.h>
 #include <QTest>
+
+#include <cfloat>
 
 namespace {
 
@@ -22,8 +23,7 @@ std::string FaceELinha(double zTopo, Ponto3 d = {0, 0, 0}) {
 
 using Pintura = Janela;
 
-// Before a load nothing shows. One render places the camera, the next shows it, then no more. Light
-// 1 is placed before the drawing's rotations.
+// Before a load nothing shows. A render places the camera, the next shows it; light 1 stays put.
 TEST_F(Pintura, CameraSegueAsBarrasELuzFicaNoLugarQuandoODesenhoGira) {
     TForm1& j = *janela_;
     j.CamX->setValue(0);
@@ -68,7 +68,6 @@ TEST_F(Pintura, PinturaQueFalhaMostraAMensagemUmaVezEACargaSeguinteDesenha) {
         ProcessaEventos();
     }
     EXPECT_EQ(MensagensMostradas(), std::vector<QString>{"Floating point overflow"});
-    EXPECT_TRUE(Carregado);
     j.LeArquivo(EscreveDXF(pasta_, FaceELinha(10)));
     EXPECT_GT(PixelsAcima(Imagem(), 8), 10000);
     EXPECT_EQ(MensagensMostradas().size(), 1u);
@@ -84,8 +83,7 @@ std::string Fosso() {
     return texto;
 }
 
-// Each drawing with the depths it spans, or none where the stored planes hold it: big, huge, a
-// block scaled up far below the camera, the pit, small, none. Read back from the projection.
+// Planes read back from the projection: the depths each drawing spans, or else the stored ones.
 TEST_F(Pintura, GrandesDesenhosETerrenosAbremCheiosNumaProfundidadeQueOBufferResolve) {
     TForm1& j = *janela_;
     float perto = 0, longe = 0;
@@ -138,9 +136,8 @@ TEST_F(Pintura, FaceDeTrasMostradaDeixaOEstadoDaCenaComoEstava) {
     EXPECT_EQ(estado, (std::array<GLint, 3>{GL_TRUE, GL_FALSE, GL_FRONT}));
 }
 
-// With the drawing sent relative to O, the turn still turns about the world origin:
-// M * (p - O) + O = R * p, R turning about Z first, then Y, then X. Without a turn the
-// translation is exactly 0.
+// Sent relative to O, the drawing still turns about the world origin: M * (p - O) + O = R * p, R
+// turning about Z first, then Y, then X. Without a turn the translation is exactly 0.
 TEST(PosicaoDaCamera, DesenhoGiraEmTornoDaOrigemDoMundoQualquerQueSejaAOrigemLocal) {
     const std::array<double, 3> o{650000, 7300000, 30}, p{1, 2, 3};
     const std::vector<std::pair<std::array<double, 3>, std::array<double, 3>>> casos{
@@ -158,6 +155,18 @@ TEST(PosicaoDaCamera, DesenhoGiraEmTornoDaOrigemDoMundoQualquerQueSejaAOrigemLoc
     }
     const auto semGiro = GiroDoDesenho(0, 0, 0, o);
     EXPECT_EQ((std::array{semGiro[12], semGiro[13], semGiro[14]}), (std::array{0.0, 0.0, 0.0}));
+}
+
+// Beyond the float range the camera stops at the largest float; a span too tiny counts as none.
+TEST(PosicaoDaCamera, ExtremosForaDaFaixaDoFloatParamNoMaiorFloat) {
+    const long double m = Real::Maior;
+    const std::tuple<TExtremos, int, int, int, std::array<float, 3>> casos[] = {
+        {{0, 0, 0, 1e-37, 10, 10}, 500, 500, 500, {5, 5, 15}},
+        {{0, 0, 0, 1, 1, m}, 0, 0, 1000, {0, 0, FLT_MAX}},
+        {{0, 0, -m, 1, 1, -m}, 0, 0, 0, {0, 0, -FLT_MAX}},
+    };
+    for (const auto& [e, x, y, z, posicao] : casos)
+        EXPECT_EQ(PosicaoDaCamera(e, x, y, z), posicao);
 }
 
 } // namespace

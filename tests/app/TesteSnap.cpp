@@ -14,9 +14,8 @@ TEST(Snap, OpcoesForaDaFaixaSaoRecusadas) {
     EXPECT_FALSE(LeOpcoesSnap({"a", "b", "--size", "0x10"}).opcoes);
 }
 
-// Pictures checked by eye once: the samples (the probe's sphere on the plate, missed from the left
-// edge), the size option, and the display options on a clockwise face (left, below a
-// counter-clockwise one) and a closed plain polyline (right).
+// Pictures checked by eye once: the samples (the probe's sphere on the plate, missed from the
+// left), the size option, and the display options on a clockwise face and a closed plain polyline.
 TEST(Snap, ImagensGuardadasPixelAPixel) {
     QTemporaryDir pasta;
     const QString opcoes =
