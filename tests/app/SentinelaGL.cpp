@@ -1,4 +1,5 @@
-#include "SentinelaGL.h"
+// The drawing's vertex, normal, colour and transform calls, defined here: they count any NaN or
+// infinity among their arguments and pass the call on to the real OpenGL library unchanged.
 
 #include <GL/gl.h>
 #include <GL/glu.h>

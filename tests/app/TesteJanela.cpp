@@ -1,38 +1,29 @@
-// The main window with its real widgets: layout, loading, the error handler, the file
-// dialog, the shortcuts, the tab order and Qt's own texts in Portuguese.
+// The main window with its real widgets: layout, loading (its progress and error box), the error
+// handler, the file dialog, the shortcuts, the menu "Exibir", the tab order and Qt's own texts.
 
 #include "Ajuda.h"
+#include "Aplicacao.h"
+#include "UDXF.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
-TEST_F(Janela, TituloTamanhoBarrasRotulosEMenuComoDesenhados) {
+TEST_F(Janela, TituloTamanhoERotulosComoDesenhados) {
     TForm1& j = *janela_;
     EXPECT_EQ(j.windowTitle(), "Vistrel de Arquivos DXF");
     EXPECT_EQ(j.size(), QSize(536, 471)); // 544 x 502 with a 4-pixel frame and 23-pixel title
     EXPECT_GE(j.centralWidget()->height(), 446) << "the last bars must fit";
     const QPoint centro = j.screen()->availableGeometry().center();
     EXPECT_LE((j.frameGeometry().center() - centro).manhattanLength(), 1);
-    for (auto [b, minimo, maximo, inicio] :
-         {std::tuple{j.AngVis, 10, 175, 100}, {j.RotX, 0, 360, 0}, {j.CamX, 0, 1000, 500}})
-        EXPECT_EQ(std::tuple(b->minimum(), b->maximum(), b->value()),
-                  std::tuple(minimo, maximo, inicio));
-    std::vector<QString> textos;
-    for (const QLabel* r : {j.Label1, j.Label8, j.Label9, j.Label5, j.Label3}) {
-        textos.push_back(r->text());
+    for (const QLabel* r : j.findChildren<QLabel*>())
         EXPECT_GE(r->width(), r->fontMetrics().horizontalAdvance(r->text())) << "shows whole";
-    }
-    EXPECT_EQ(textos, (std::vector<QString>{"ZOOM", QString::fromUtf8("Rotação"),
-                                            QString::fromUtf8("Posição da Câmera"), "X", "X"}));
-    EXPECT_EQ(j.Abrir1->text() + j.Abrir1->shortcut().toString(), "&AbrirCtrl+A");
-    EXPECT_EQ(j.Sair1->text() + j.Sair1->shortcut().toString(), "&SairCtrl+S");
-    EXPECT_TRUE(j.View3D->HasContext()) << j.View3D->ContextError();
-    EXPECT_FALSE(Carregado);
-    // Qt's own texts in Portuguese.
     QFileDialog dialogo(&j);
     dialogo.setOption(QFileDialog::DontUseNativeDialog);
     EXPECT_EQ(dialogo.findChild<QLabel*>("fileNameLabel")->text(), "&Nome do arquivo:");
@@ -40,11 +31,10 @@ TEST_F(Janela, TituloTamanhoBarrasRotulosEMenuComoDesenhados) {
     EXPECT_EQ(caixa.button(QMessageBox::Cancel)->text(), "Cancelar");
 }
 
-// Through the menu or the button, both reaching the application's one error handler: a load
-// puts the camera and rotation bars back and keeps the zoom; a failed or cancelled one
-// changes nothing and requests no redraw.
+// By menu or button a load resets the camera and rotation bars; a failed or cancelled one does not.
 TEST_F(Janela, CargaVoltaAsBarrasEQueFalhaOuCanceladaNadaMuda) {
     TForm1& j = *janela_;
+    const std::array barras{j.AngVis, j.CamX, j.CamY, j.CamZ, j.RotX, j.RotY, j.RotZ};
     const std::vector<int> movidas{40, 10, 20, 30, 90, 180, 270};
     const std::tuple<bool, std::optional<QString>, bool> casos[] = {
         {false, pasta_.filePath("nao_existe.dxf"), false},
@@ -56,8 +46,9 @@ TEST_F(Janela, CargaVoltaAsBarrasEQueFalhaOuCanceladaNadaMuda) {
     int caso = 0;
     for (const auto& [botao, arquivo, carrega] : casos) {
         j.OpenDialog = [&](QWidget*) { return arquivo; };
-        PoeBarras(j, movidas);
-        const ContaPinturas pinturas(j);
+        for (std::size_t i = 0; i < barras.size(); ++i)
+            barras[i]->setValue(movidas[i]);
+        ContaPinturas();
         MensagensMostradas().clear();
         if (botao)
             QTest::mouseClick(j.BotAbrir, Qt::LeftButton);
@@ -70,24 +61,38 @@ TEST_F(Janela, CargaVoltaAsBarrasEQueFalhaOuCanceladaNadaMuda) {
         const std::vector<int> voltas{40, 500, 500, 500, 0, 0, 0};
         EXPECT_EQ(Barras(j), carrega ? voltas : movidas) << caso;
         EXPECT_EQ(Carregado, caso > 0) << caso;
-        EXPECT_EQ(pinturas.vezes > 0, carrega) << caso;
-        EXPECT_TRUE(j.isVisible());
+        EXPECT_EQ(pinturas_ > 0, carrega) << caso;
         ++caso;
     }
 }
 
-TEST_F(Janela, AtalhosEBotaoDeSairAbremEFechamETabSegueAsBarras) {
+TEST_F(Janela, AtalhosAbremAlternamOpcoesEFechamETabSegueAsBarras) {
     TForm1& j = *janela_;
     j.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&j));
     j.AngVis->setFocus();
-    std::vector<QString> ordem{j.focusWidget()->objectName()};
-    for (int i = 0; i < 7; ++i) {
+    for (const char* proxima : {"CamX", "CamY", "CamZ", "RotX", "RotY", "RotZ", "AngVis"}) {
         QTest::keyClick(j.focusWidget(), Qt::Key_Tab);
-        ordem.push_back(j.focusWidget()->objectName());
+        EXPECT_EQ(j.focusWidget()->objectName(), proxima);
     }
-    EXPECT_EQ(ordem, (std::vector<QString>{"AngVis", "CamX", "CamY", "CamZ", "RotX", "RotY", "RotZ",
-                                           "AngVis"}));
+
+    // The menu "Exibir" right after "Arquivo", its options off; each change redraws.
+    const QList<QAction*> menus = j.MainMenu1->actions();
+    EXPECT_EQ(menus.value(menus.indexOf(j.Arquivo1->menuAction()) + 1), j.Exibir1->menuAction());
+    EXPECT_EQ(j.Exibir1->title(), "&Exibir");
+    QStringList opcoes;
+    for (QAction* opcao : j.Exibir1->actions()) {
+        opcoes << opcao->text() + " " + opcao->shortcut().toString();
+        EXPECT_FALSE(opcao->isChecked());
+        for (const bool marcada : {true, false}) {
+            ContaPinturas();
+            QTest::keySequence(&j, opcao->shortcut());
+            EXPECT_EQ(opcao->isChecked(), marcada);
+            ProcessaEventos();
+            EXPECT_GE(pinturas_, 1);
+        }
+    }
+    EXPECT_EQ(opcoes, (QStringList{"Faces dos &dois lados Ctrl+D", "&Polilinhas Ctrl+L"}));
 
     j.OpenDialog = [](QWidget*) { return std::optional(Amostra("malha_poliface_cubo.dxf")); };
     QTest::keyClick(&j, Qt::Key_A, Qt::ControlModifier);
@@ -100,6 +105,88 @@ TEST_F(Janela, AtalhosEBotaoDeSairAbremEFechamETabSegueAsBarras) {
     QTest::mouseClick(j.BotSair, Qt::LeftButton); // the exit button too
     ProcessaEventos();
     EXPECT_FALSE(j.isVisible());
+}
+
+// Runs `durante` from the event loop while a widget of type W shows, until it returns true.
+template <class W> void QuandoAparecer(std::function<bool(W&)> durante) {
+    auto* relogio = new QTimer(qApp);
+    QObject::connect(relogio, &QTimer::timeout, [relogio, durante] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* alvo = qobject_cast<W*>(w); alvo != nullptr && alvo->isVisible())
+                if (durante(*alvo)) {
+                    relogio->stop();
+                    relogio->deleteLater();
+                    return;
+                }
+    });
+    relogio->start(0);
+}
+
+TEST_F(Janela, CargaLongaMostraProgressoENaoAceitaOutraEntradaNemDesenho) {
+    TForm1& j = *janela_;
+    std::string faces;
+    while (faces.size() < 3'000'000)
+        faces += Retangulo(1, 0, 0, 1, 1);
+    const QString grande = EscreveDXF(pasta_, faces);
+    j.LeArquivo(Amostra("todas_as_entidades.dxf"));
+    j.EsperaDoProgresso = std::chrono::milliseconds(0);
+
+    int dialogosPedidos = 0;
+    j.OpenDialog = [&](QWidget*) {
+        ++dialogosPedidos;
+        return std::optional(Amostra("malha_poliface_cubo.dxf"));
+    };
+    std::optional<int> progresso;
+    Qt::CursorShape cursor{};
+    QImage pintura;
+    QuandoAparecer<QProgressDialog>([&](QProgressDialog& d) {
+        if (d.value() < 500) return false; // half the drawing is in the model
+        progresso = d.value();
+        cursor = QApplication::overrideCursor()->shape();
+        j.Abrir1Click();
+        j.AbreArquivo(Amostra("malha_poliface_cubo.dxf"));
+        j.close();
+        pintura = j.View3D->grabFramebuffer();
+        return true;
+    });
+    j.AbreArquivo(grande);
+    ASSERT_TRUE(progresso.has_value()) << "no progress dialog";
+    EXPECT_LT(*progresso, 1000);
+    EXPECT_EQ(cursor, Qt::WaitCursor);
+    EXPECT_EQ(dialogosPedidos, 0) << "no second load inside one";
+    EXPECT_EQ(Faces3D.Count(), faces.size() / Retangulo(1, 0, 0, 1, 1).size()) << "the big one";
+    EXPECT_EQ(PixelsAcima(pintura, 0), 0) << "half-read, not drawn";
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(j.Carregando());
+    EXPECT_TRUE(j.isVisible()) << "not closed during the load";
+}
+
+// The real message box: the message as before, the file and the line as its detail.
+TEST_F(Janela, CaixaDeErroDizOndeEAVistaMostraOQueFoiLido) {
+    TForm1& j = *janela_;
+    const auto antes = std::exchange(TAplicacao::MostraMensagem, TAplicacao::MensagemEmCaixa);
+    const auto volta = qScopeGuard([&] { TAplicacao::MostraMensagem = antes; });
+    const QString ruim = EscreveDXF(pasta_, "0\r\nLINE\r\n10\r\nx\r\n");
+    const QString ausente = pasta_.filePath("nao_existe.dxf");
+    const std::tuple<QString, QString, QString> casos[] = {
+        {ruim, "Invalid numeric input", "Arquivo: " + ruim + "\nLinha: 8"},
+        {ausente, "File not found", "Arquivo: " + ausente},
+    };
+    for (const auto& [nome, mensagem, detalhe] : casos) {
+        j.LeArquivo(Amostra("todas_as_entidades.dxf"));
+        ContaPinturas();
+        std::pair<QString, QString> vista;
+        QuandoAparecer<QMessageBox>([&](QMessageBox& caixa) {
+            vista = {caixa.text(), caixa.informativeText()};
+            caixa.accept();
+            return true;
+        });
+        j.OpenDialog = [&](QWidget*) { return std::optional(nome); };
+        j.Abrir1->trigger();
+        ProcessaEventos();
+        EXPECT_EQ(vista, std::pair(mensagem, detalhe));
+        EXPECT_GE(pinturas_, 1) << "the view repaints once the box closes";
+    }
 }
 
 } // namespace

@@ -1,12 +1,7 @@
-// Whatever a file holds, the drawing it loads (whole, or the part read before a failure)
-// paints through the real window without failing and without a NaN or an infinity reaching
-// OpenGL: as a vertex, normal, colour or transform argument (feedback mode cannot show
-// those: OpenGL drops their primitives) or in the matrices. Inputs: the samples, the fuzzer's
-// seeds and findings, cuts of the samples, and any folder named by VISTREL_PINTURA_EXTRA
-// (e.g. a fuzzer's corpus, for runs by hand).
+// Whatever a file holds, what it loads (whole or up to a failure) paints without failing and with
+// no NaN or infinity in OpenGL's calls, matrices or feedback. VISTREL_PINTURA_EXTRA adds a folder.
 
 #include "Ajuda.h"
-#include "SentinelaGL.h"
 #include "UDXF.h"
 
 #include <GL/gl.h>
@@ -25,7 +20,6 @@ std::vector<fs::path> ArquivosDe(const fs::path& pasta) {
     std::error_code erro;
     for (const auto& entrada : fs::directory_iterator(pasta, erro))
         if (entrada.is_regular_file()) arquivos.push_back(entrada.path());
-    std::sort(arquivos.begin(), arquivos.end());
     return arquivos;
 }
 
@@ -35,78 +29,61 @@ bool Finitos(const GLfloat* valores, std::size_t n) {
 
 class RobustezDaPintura : public Janela {
   protected:
-    void SetUp() override {
-        Janela::SetUp();
-        buffer_.resize(std::size_t{1} << 24);
-        janela_->View3D->OnPaint = TNotifyEvent(janela_.get(), [this](TObject* sender) {
-            glFeedbackBuffer(static_cast<GLsizei>(buffer_.size()), GL_3D_COLOR, buffer_.data());
-            glRenderMode(GL_FEEDBACK);
-            janela_->View3DPaint(sender);
-            const GLint usados = glRenderMode(GL_RENDER);
-            ++captura_.pinturas;
-            GLfloat matriz[16];
-            for (GLenum qual : {GL_MODELVIEW_MATRIX, GL_PROJECTION_MATRIX}) {
-                glGetFloatv(qual, matriz);
-                captura_.finitos &= Finitos(matriz, 16);
-            }
-            captura_.finitos &= usados >= 0 && Finitos(buffer_.data(), std::size_t(usados));
-        });
-    }
-
-    // Loads `nome` over a drawing that loaded, so that a failed load leaves its partial
-    // model on the screen as it does for the user, paints it and checks what reached OpenGL.
+    // Loaded over a drawing, a failed load leaves its partial model on the screen, as for the user.
     void PintaSemFalhar(const fs::path& nome) {
         janela_->LeArquivo(Amostra("todas_as_entidades.dxf"));
         try {
             janela_->LeArquivo(QString::fromStdString(nome.string()));
         } catch (const ErroDXF&) {
         }
-        captura_ = {0, true};
+        int pinturas = 0;
+        bool finitos = true;
+        janela_->View3D->OnPaint = TNotifyEvent(janela_.get(), [&](TObject* sender) {
+            glFeedbackBuffer(static_cast<GLsizei>(buffer_.size()), GL_3D_COLOR, buffer_.data());
+            glRenderMode(GL_FEEDBACK);
+            janela_->View3DPaint(sender);
+            const GLint usados = glRenderMode(GL_RENDER); // -1 if the buffer overflowed
+            ++pinturas;
+            GLfloat matriz[16];
+            for (GLenum qual : {GL_MODELVIEW_MATRIX, GL_PROJECTION_MATRIX}) {
+                glGetFloatv(qual, matriz);
+                finitos &= Finitos(matriz, 16);
+            }
+            finitos &= usados >= 0 && Finitos(buffer_.data(), std::size_t(usados));
+        });
         MensagensMostradas().clear();
         NaoFinitosEnviadosAoGL();
         janela_->View3D->Redraw();
         Imagem();
         ProcessaEventos();
-        EXPECT_GT(captura_.pinturas, 0) << nome;
-        EXPECT_TRUE(captura_.finitos) << nome;
+        EXPECT_GT(pinturas, 0) << nome;
+        EXPECT_TRUE(finitos) << nome;
         EXPECT_EQ(NaoFinitosEnviadosAoGL(), 0) << nome;
         // Only numbers beyond the model's range stop a paint, with the model's own message.
         for (const QString& mensagem : MensagensMostradas())
             EXPECT_EQ(mensagem, QStringLiteral("Floating point overflow")) << nome;
+        janela_->View3D->OnPaint = TNotifyEvent(janela_.get(), [](TObject*) {});
     }
 
-    std::vector<GLfloat> buffer_;
-    // What the paints sent to OpenGL, captured in feedback mode around the real paint handler
-    // (a buffer that overflows would leave the vertices unchecked).
-    struct {
-        int pinturas = 0;
-        bool finitos = true;
-    } captura_;
+    std::vector<GLfloat> buffer_ = std::vector<GLfloat>(std::size_t{1} << 24);
 };
 
-// The watch itself: a NaN handed to OpenGL during a paint is counted.
-TEST_F(RobustezDaPintura, NaNEnviadoAoOpenGLEhVisto) {
+TEST_F(RobustezDaPintura, AmostrasSementesEAchadosDoFuzzerECortesDasAmostras) {
     janela_->LeArquivo(Amostra("todas_as_entidades.dxf"));
-    NaoFinitosEnviadosAoGL();
-    janela_->View3D->OnPaint = TNotifyEvent(janela_.get(), [](TObject*) {
+    AposPintar([] {
         glBegin(GL_POINTS);
         glVertex3f(0.0f, std::nanf(""), 0.0f);
         glEnd();
     });
+    NaoFinitosEnviadosAoGL();
     Imagem();
-    EXPECT_GT(NaoFinitosEnviadosAoGL(), 0);
-}
-
-TEST_F(RobustezDaPintura, AmostrasSementesEAchadosDoFuzzer) {
+    ASSERT_GT(NaoFinitosEnviadosAoGL(), 0) << "the watch sees a NaN";
     std::vector<std::string> pastas{VISTREL_SAMPLES_DIR, VISTREL_FUZZ_DIR "/seeds",
                                     VISTREL_FUZZ_DIR "/regressions"};
     if (const char* extra = std::getenv("VISTREL_PINTURA_EXTRA")) pastas.push_back(extra);
     for (const std::string& pasta : pastas)
         for (const fs::path& arquivo : ArquivosDe(pasta))
             if (arquivo.extension() != ".py") PintaSemFalhar(arquivo);
-}
-
-TEST_F(RobustezDaPintura, CortesDasAmostrasPintamOQueFoiLido) {
     for (const fs::path& amostra : ArquivosDe(VISTREL_SAMPLES_DIR)) {
         if (amostra.extension() != ".dxf") continue;
         std::ifstream f(amostra, std::ios::binary);
