@@ -16,7 +16,6 @@ class ArquivoTemporario {
     explicit ArquivoTemporario(std::string_view conteudo);
     ~ArquivoTemporario();
     ArquivoTemporario(const ArquivoTemporario&) = delete;
-    ArquivoTemporario& operator=(const ArquivoTemporario&) = delete;
     const std::string& Nome() const { return nome_; }
 
   private:
@@ -40,7 +39,7 @@ inline const std::string LinhaDXF = "0\nLINE\n8\nL\n10\n1\n20\n2\n30\n3\n11\n4\n
 // The model after the last load as dxfdump writes it, with `erro` under "Erro".
 Json ModeloLido(const std::optional<std::string>& erro = std::nullopt);
 
-// Loads `linhas` and checks the model: each member of the JSON object `esperado` is a place
-// in ModeloLido (a JSON pointer; "/Erro" holds the load's error) and the value there, where a
-// number stands for the length of a list.
+// Loads `linhas` and checks each member of the JSON object `esperado`: a place in ModeloLido
+// (a JSON pointer; "/Erro" holds the load's error) and its value, where a number stands for
+// the length of a list.
 void Confere(std::string_view linhas, std::string_view esperado);

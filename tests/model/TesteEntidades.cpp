@@ -1,12 +1,12 @@
-// The element readers of the ENTITIES section, with their odd cases.
+// The element readers of the ENTITIES section, with their odd cases, and the colour table.
 #include "Ajuda.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Each element kind with its groups, repeated and missing coordinates, and what follows a
-// bad number: the elements read before stay, the one being read is dropped.
+// Each element kind with its groups and odd cases; after a bad number the elements read
+// before stay.
 TEST(Elemento, GruposLidosEmCadaTipo) {
     const std::pair<std::string, std::string_view> casos[] = {
         {LinhaDXF + "62\n1\n" +
@@ -23,17 +23,15 @@ TEST(Elemento, GruposLidosEmCadaTipo) {
              "/Linhas/3/P1": [1, 0, 0], "/Linhas/3/P2": [2, 0, 0],
              "/Circulos/0/Centro": [5, 6, 0], "/Circulos/0/Raio": 2.5,
              "/Arcos/0/Centro": [1, 0, 9]})"},
-        // Radius and angles as written (the radius does not widen the extents); unknown kinds
-        // and inexact keywords are skipped.
+        // Radius (not in the extents) and angles; unknown kinds and inexact keywords skipped.
         {"0\nARC\n10\n1\n20\n2\n30\n3\n40\n100\n50\n30\n51\n270.5\n62\n30\n"
          "0\nTEXT\n10\n0\n20\n0\n30\n0\n1\nLINE\n0\nSOLID\n10\n0\n"
          "0\n LINE\n10\n0\n0\nline\n10\n0\n0\nLINE \n10\n0\n" +
              LinhaDXF,
          R"({"/Arcos/0": {"Camada": "", "Cor": [1, 0.5, 0], "Centro": [1, 2, 3], "Raio": 100,
                           "AngIni": 30, "AngFim": 270.5},
-             "/Linhas": 1, "/Extremos/3": 4})"},
-        // A later point group replaces the earlier; a rotation alone makes the extrusion Z;
-        // extrusions are not points.
+             "/Linhas": 1, "/Extremos": [1, 2, 3, 4, 5, 6]})"},
+        // A later point replaces the earlier; a rotation alone makes the extrusion Z.
         {"0\nINSERT\n2\nB\n10\n1\n20\n2\n30\n3\n0\nINSERT\n2\nB\n10\n0\n20\n0\n30\n0\n"
          "11\n5\n21\n6\n31\n7\n41\n2\n42\n3\n43\n4\n50\n30\n70\n2\n71\n3\n44\n10.5\n45\n-20.0\n"
          "0\nINSERT\n50\n45\n210\n1\n220\n0\n230\n0\n0\nINSERT\n210\n0.5\n",
@@ -67,9 +65,23 @@ TEST(Elemento, GruposLidosEmCadaTipo) {
                  {"Camada": "", "Cor": null, "V1": 1, "V2": 2, "V3": 3, "V4": 0},
              "/PolyLines/0/Faces/1/V2": -3, "/PolyLines/0/Faces/1/V4": 2,
              "/PolyLines/0/Faces/2/V4": 7, "/Extremos/2": -1})"},
-        // Bad numbers. A foreign record ends a polyline, and its groups are then read out of
-        // step: the LINE's "1.5" read as a group code.
-        {LinhaDXF + "0\nLINE\n10\n1,5\n", R"({"/Erro": "Invalid numeric input", "/Linhas": 1})"},
+        // Numbers skip blanks, empty lines and the text after them; texts keep their blanks.
+        {"0\nCIRCLE\n8\n C \n  10\n\n\n 5 metres\n40\n2.5\t\n",
+         R"({"/Circulos/0": {"Camada": " C ", "Cor": null, "Centro": [5, 0, 0], "Raio": 2.5}})"},
+        // The true extremes, exact far from the origin (survey coordinates).
+        {"0\nLINE\n10\n500000\n20\n-7000000\n30\n60000\n11\n500100.5\n21\n-6999000\n31\n60001\n",
+         R"({"/Extremos": [500000, -7000000, 60000, 500100.5, -6999000, 60001]})"},
+        // Face corners in file order (13 before 10), as many as written, repeated codes kept.
+        {"0\n3DFACE\n13\n4\n23\n4\n33\n4\n10\n0\n20\n1\n30\n1\n11\n1\n21\n2\n31\n2\n"
+         "12\n2\n22\n3\n32\n3\n0\n3DFACE\n10\n0\n20\n0\n30\n0\n11\n1\n21\n0\n31\n0\n"
+         "0\n3DFACE\n10\n0\n20\n0\n11\n1\n21\n0\n12\n2\n22\n0\n13\n3\n23\n0\n10\n4\n20\n0\n"
+         "11\n5\n21\n0\n",
+         R"({"/Faces3D": 3, "/Faces3D/1/Pontos": 2,
+             "/Faces3D/0/Pontos": [[4, 4, 4], [0, 1, 1], [1, 2, 2], [2, 3, 3]],
+             "/Faces3D/2/Pontos": [[0, 0, 0], [1, 0, 0], [2, 0, 0], [3, 0, 0], [4, 0, 0], [5, 0, 0]]})"},
+        // Bad numbers; a foreign record ends a polyline, its "1.5" then read as a group code.
+        {LinhaDXF + "0\nLINE\n10\n-1\n20\n2\n30\n3\n11\n1,5\n", // the points read count
+         R"({"/Erro": "Invalid numeric input", "/Linhas": 1, "/Extremos/0": -1})"},
         {LinhaDXF + "0\nCIRCLE\n10\n1e39\n",
          R"({"/Erro": "Floating point overflow", "/Linhas": 1, "/Circulos": 0})"},
         {LinhaDXF + "0\nINSERT\n2\nB\n70\n2.5\n", // an integer group
@@ -82,24 +94,25 @@ TEST(Elemento, GruposLidosEmCadaTipo) {
     }
 }
 
-// Corners in file order (13 before 10 here); as many as written, repeated codes kept.
-TEST(Face3D, CantosNaOrdemDoArquivoENomesDeCamadaPartilhados) {
-    std::string corpo = "0\n3DFACE\n8\nTERRENO\n13\n4\n23\n4\n33\n4\n10\n0\n20\n1\n30\n1\n"
-                        "11\n1\n21\n2\n31\n2\n12\n2\n22\n3\n32\n3\n"
-                        "0\n3DFACE\n8\nTERRENO\n10\n0\n20\n0\n30\n0\n11\n1\n21\n0\n31\n0\n"
-                        "0\n3DFACE\n8\nTERRENO\n";
-    for (int canto = 0; canto < 6; ++canto) {
-        const std::string c = std::to_string(10 + canto % 4);
-        corpo += c + "\n" + std::to_string(canto) + "\n2" + c.substr(1) + "\n0\n";
-    }
-    ASSERT_EQ(Carrega(SoEntidades("")), std::nullopt);
-    const std::size_t antes = TNome::EmUso();
-    Confere(SoEntidades(corpo), R"({"/Faces3D": 3, "/Faces3D/1/Pontos": 2,
-        "/Faces3D/0/Pontos": [[4, 4, 4], [0, 1, 1], [1, 2, 2], [2, 3, 3]],
-        "/Faces3D/2/Pontos": [[0, 0, 0], [1, 0, 0], [2, 0, 0], [3, 0, 0], [4, 0, 0], [5, 0, 0]]})");
-    EXPECT_EQ(TNome::EmUso(), antes + 1);
-    ASSERT_EQ(Carrega(SoEntidades("")), std::nullopt); // the next load lets the old names go
-    EXPECT_EQ(TNome::EmUso(), antes);
+std::array<long double, 3> Componentes(const TCor& c) {
+    return {c.R, c.G, c.B};
+}
+
+// Ramps of 40 steps of 0.025, each rounded to a Real; 255 is the marker; others are yellow.
+TEST(CorDoIndice, CoresFixasRampasCinzasEMarcador) {
+    const long double f = Real(0.975L), c = Real(0.8L); // a ramp's last step; grey 254
+    const std::pair<std::int32_t, std::array<long double, 3>> casos[] = {
+        {1, {1, 0, 0}},         {7, {1, 1, 1}},
+        {255, {256, 256, 256}}, {10, {1, 0, 0}},
+        {49, {1, f, 0}},        {89, {Real(1 - f), Real(1 + f), 0}},
+        {110, {0, 1, 0.5L}},    {169, {0, Real(1 - f), 1}},
+        {190, {0.5L, 0, 1}},    {249, {1, 0, 1}},
+        {250, {0, 0, 0}},       {254, {c, c, c}}};
+    for (const auto& [indice, rgb] : casos)
+        EXPECT_EQ(Componentes(CorDoIndice(indice)), rgb) << indice;
+    for (int amarelo : {0, 8, 9, -7, 256, -2147483647 - 1, 2147483647})
+        EXPECT_EQ(Componentes(CorDoIndice(amarelo)), (std::array<long double, 3>{1, 1, 0}))
+            << amarelo;
 }
 
 } // namespace

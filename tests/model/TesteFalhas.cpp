@@ -1,4 +1,4 @@
-// Failures: their messages, the model kept, the file closed, and no hang at the end of input.
+// Files that cannot be opened, the line where reading stopped, and a load's progress.
 #include "Ajuda.h"
 #include "Arquivo.h"
 
@@ -9,11 +9,9 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 TEST(Abertura, ArquivoOuPastaQueNaoExistemEUmaPasta) {
     ASSERT_EQ(Carrega(SoEntidades(LinhaDXF)), std::nullopt);
-    const fs::path pasta = fs::temp_directory_path();
+    const std::filesystem::path pasta = std::filesystem::temp_directory_path();
     EXPECT_EQ(CarregaArquivo((pasta / "nao-existe.dxf").string()), "File not found");
     const Json modelo = ModeloLido(); // the lists were replaced before opening
     EXPECT_EQ(modelo["Linhas"].size(), 0u);
@@ -28,7 +26,7 @@ TEST(Abertura, ArquivoOuPastaQueNaoExistemEUmaPasta) {
 TEST(Abertura, DescritoresEsgotados) {
     rlimit antes{};
     ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &antes), 0);
-    ArquivoTemporario arquivo(ComFimDeLinha("0\nEOF\n"));
+    ArquivoTemporario arquivo("0\nEOF\n");
     int livre = ::dup(0); // the lowest free descriptor: all below it are in use
     ::close(livre);
     rlimit limite = antes;
@@ -39,35 +37,61 @@ TEST(Abertura, DescritoresEsgotados) {
     EXPECT_EQ(erro, "Too many open files");
 }
 
-TEST(Abertura, AcessoNegado) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root reads any file";
-    ArquivoTemporario arquivo("0\r\nEOF\r\n");
-    fs::permissions(arquivo.Nome(), fs::perms::none);
-    EXPECT_EQ(CarregaArquivo(arquivo.Nome()), "File access denied");
+// The line that an error names, or 0 for none; loaded in pieces of `pedaco` bytes.
+std::pair<std::string, std::uint64_t> Falha(const std::string& texto, std::size_t pedaco) {
+    ArquivoTemporario arquivo(texto);
+    try {
+        CarregaDXF(arquivo.Nome(), pedaco);
+    } catch (const ErroDXF& e) {
+        return {e.what(), e.Linha().value_or(0)};
+    }
+    return {"", 0};
 }
 
-// The file is closed after success and failure. An end inside an element keeps what was read
-// before it; a Ctrl-Z ends the input as the physical end does.
-TEST(FimPrematuro, GuardaOQueFoiLidoEFechaOArquivo) {
-    const auto descritores = [] {
-        return std::distance(fs::directory_iterator("/proc/self/fd"), {});
+TEST(LinhaDoErro, NomeiaALinhaOndeALeituraParou) {
+    const std::string numero = "Invalid numeric input";
+    const std::string fim = "Unexpected end of file: the file is incomplete";
+    const std::tuple<std::string, std::string, std::uint64_t> casos[] = {
+        {SoEntidades(LinhaDXF + "0\nLINE\n10\n1,5\n"), numero, 24},
+        {SoEntidades("0\nLINE\n10\n1\n\n\n   x\n"), numero, 11}, // blank lines before the token
+        {SoEntidades("0\nLINE\n10\n1\n20\n" + std::string(5000, '7') + "\n"), numero, 10},
+        {SoEntidades(LinhaDXF + "0\nARC\n40\n1e999\n"), "Floating point overflow", 24},
+        {SoEntidades(LinhaDXF).substr(0, 59), fim, 19}, // the file's last line, cut short
+        {SoEntidades(LinhaDXF).substr(0, 60), fim, 19}, // ... or whole
+        {SoEntidades(LinhaDXF).substr(0, 20) + "\x1A" + SoEntidades(LinhaDXF), fim, 4},
     };
-    const auto antes = descritores();
-    const std::string duas = SoEntidades(LinhaDXF + LinhaDXF);
-    const std::pair<std::string, std::string_view> casos[] = {
-        {SoEntidades(LinhaDXF), R"({"/Erro": null})"},
-        {SoEntidades("0\nLINE\n10\nx\n"), R"({"/Erro": "Invalid numeric input"})"},
-        {duas.substr(0, duas.rfind("0\nLINE") + 20),
-         R"({"/Erro": "Unexpected end of file: the file is incomplete", "/Linhas": 1,
-             "/Extremos/3": 4})"},
-        {SoEntidades(LinhaDXF).substr(0, 20) + "\x1A" + SoEntidades(LinhaDXF),
-         R"({"/Erro": "Unexpected end of file: the file is incomplete"})"},
-        {"", R"({"/Erro": "Unexpected end of file: the file is incomplete"})"}};
-    for (const auto& [texto, esperado] : casos) {
-        SCOPED_TRACE(texto);
-        Confere(texto, esperado);
-        EXPECT_EQ(descritores(), antes);
+    const auto descritores = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    };
+    const auto abertos = descritores();
+    for (const auto& [linhas, erro, linha] : casos)
+        for (const char* fimDeLinha : {"\n", "\r\n", "\r"})
+            for (const std::size_t pedaco :
+                 {std::size_t{1}, std::size_t{7}, Entrada::TamanhoLeitura})
+                EXPECT_EQ(Falha(ComFimDeLinha(linhas, fimDeLinha), pedaco), std::pair(erro, linha))
+                    << linhas.substr(0, 60) << " with " << pedaco << "-byte pieces";
+    EXPECT_EQ(descritores(), abertos) << "the file is closed after a failure";
+    // LF then CR are two line ends: "SECTION" on the third line is no group code.
+    EXPECT_EQ(Falha("0\n\rSECTION\n", 1), std::pair(numero, std::uint64_t{3}));
+    EXPECT_EQ(Falha("", 1), std::pair(fim, std::uint64_t{0}));
+    try {
+        CarregaDXF("/nao/existe.dxf");
+    } catch (const ErroDXF& e) {
+        EXPECT_FALSE(e.Linha().has_value()) << "a file never opened has no line";
     }
+}
+
+TEST(Progresso, CresceAteOArquivoInteiro) {
+    std::string corpo;
+    for (int i = 0; i < 50; ++i)
+        corpo += LinhaDXF;
+    ArquivoTemporario arquivo(SoEntidades(corpo));
+    std::vector<double> fracoes;
+    CarregaDXF(arquivo.Nome(), 100, [&](double f) { fracoes.push_back(f); });
+    ASSERT_GT(fracoes.size(), 10u);
+    EXPECT_TRUE(std::is_sorted(fracoes.begin(), fracoes.end()));
+    EXPECT_GT(fracoes.front(), 0.0);
+    EXPECT_EQ(fracoes.back(), 1.0);
 }
 
 } // namespace

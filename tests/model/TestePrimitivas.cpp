@@ -1,10 +1,20 @@
-// Number conversion, line ends and the reading of lines of any length.
-#include "Ajuda.h"
-#include "Arquivo.h"
+// Number conversion, the model's real number (40 bits, ties to even), lists and names.
 #include "ErroDXF.h"
+#include "Nome.h"
 #include "Numeros.h"
+#include "Real.h"
+#include "TList.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <optional>
+#include <random>
+#include <ranges>
+#include <vector>
 
 namespace {
 
@@ -44,8 +54,7 @@ TEST(Numeros, ReaisEmNotacaoDecimalEForaDaFaixa) {
         {"1.7e38", Real(1.7e38L)},
         {"1e-39", 0},
         {"1e-5000", 0},
-        // Where the nearest double lies half-way between two Reals, the digits beyond it
-        // decide: 1 + 2^-40 is a true tie; then 2^-60 above it, and 2^-60 below 1 + 3 * 2^-40.
+        // A double half-way between two Reals: the digits beyond it decide.
         {"1.0000000000009094947017729282379150390625", 1},
         {"1.000000000000909495569134666226318586268462240695953369140625", 1 + 0x1p-39L},
         {"1.000000000002728483237957046725341569981537759304046630859375", 1 + 0x1p-39L}};
@@ -58,56 +67,109 @@ TEST(Numeros, ReaisEmNotacaoDecimalEForaDaFaixa) {
         EXPECT_EQ(MensagemDe([&] { ConverteReal(grande); }), "Floating point overflow");
 }
 
-// What the reader gives for each step over `texto`: I integer, R real, P pair, T text, S skip
-// a text, F whether at the end; an error gives its message. Long texts give their length and
-// the place of their first blank.
-std::vector<std::string> Le(std::string_view texto, std::string_view passos) {
-    ArquivoTemporario arquivo(texto);
-    ArquivoAberto aberto(arquivo.Nome());
-    LeitorDXF l(aberto.Descritor(), Entrada::TamanhoLeitura);
-    std::int32_t codigo = 0;
-    std::string s;
-    Real r;
-    const auto passo = [&](char p) -> std::string {
-        if (p == 'I') return l.LeInteiro(codigo), std::to_string(codigo);
-        if (p == 'R') return l.LeReal(r), std::to_string(r.ComoDouble());
-        if (p == 'P') return l.LePar(codigo, s), std::to_string(codigo) + " " + s;
-        if (p == 'S') return l.PulaTexto(), "";
-        if (p == 'F') return l.NoFim() ? "end" : "";
-        l.LeTexto(s);
-        if (s.size() < 1000) return s;
-        return std::to_string(s.size()) + " " + std::to_string(s.find_first_not_of('x'));
-    };
-    std::vector<std::string> lido;
-    for (char p : passos) {
-        std::string saida, erro = MensagemDe([&] { saida = passo(p); });
-        lido.push_back(erro.empty() ? saida : erro);
+// What a rounding gives, or nothing when it fails.
+template <class Arredondamento>
+auto Arredondado(Arredondamento arredonda, long double v) -> std::optional<decltype(arredonda(v))> {
+    try {
+        return arredonda(v);
+    } catch (const ErroDXF&) {
+        return std::nullopt;
     }
-    return lido;
 }
 
-TEST(Leitor, FinsDeLinhaBrancosCtrlZETokensDeQualquerTamanho) {
-    std::string longa(3'000'000, 'x');
-    longa[1'500'000] = ' ';
-    const std::string fimInesperado = "Unexpected end of file: the file is incomplete";
-    using V = std::vector<std::string>;
-    const std::tuple<std::string, std::string, V> casos[] = {
-        // CR, CR LF and a lone LF each end one line; texts keep their blanks; a text at the
-        // end of the file reads as empty
-        {"A\rB\r\n C \nD\n\rE", "TTTTTTFT", {"A", "B", " C ", "D", "", "E", "end", ""}},
-        // numbers skip blanks and empty lines and ignore the text after the token
-        {"  10\r\n\r\n\r\n 2.5 metres\r\n-3\tx\r\nLINE\r\n", "IRP", {"10", "2.500000", "-3 LINE"}},
-        {"5\r\nAB\x1A"
-         "CD\r\n7\r\n",
-         "PFI",
-         {"5 AB", "end", fimInesperado}}, // Ctrl-Z ends it
-        {std::string(Entrada::MaxToken + 1, '1') + "\r\n", "I", {Invalido}},
-        // a skipped line is never kept; a text is kept whole; lines cross every boundary
-        {"999\r\n" + longa + "\r\n2\r\n" + longa + "\r\n" + std::string(300, '0') + "12\r\n",
-         "ISITI",
-         {"999", "", "2", "3000000 1500000", "12"}}};
-    for (const auto& [texto, passos, esperado] : casos)
-        EXPECT_EQ(Le(texto, passos), esperado) << passos;
+TEST(Real, QuarentaBitsEmpatesAoParEOsLimitesDaFaixa) {
+    const long double meioUlp = 0x1p-40L; // half the spacing of Reals in [1, 2)
+    const std::pair<long double, std::optional<long double>> casos[] = {
+        {1 + meioUlp, 1},                       // tie, 1 is even
+        {-(1 + 3 * meioUlp), -(1 + 0x1p-38L)},  // tie, the upper one is even
+        {1 + meioUlp + 0x1p-62L, 1 + 0x1p-39L}, // only long double sees this
+        {2 - 0x1p-40L, 2},                      // all forty bits set, then a tie: next binade
+        {Real::Maior + 0x1p85L, Real::Maior},   // below the tie with 2^127: the largest Real
+        {Real::Maior + 0x1p86L, std::nullopt},  // the tie goes up, beyond the range
+        {HUGE_VALL, std::nullopt},
+        {Real::Menor, Real::Menor},
+        {0x1p-129L, 0}, // below the smallest
+        {1e-4000L, 0},
+        {Real::Menor * (1 - 0x1p-42L), Real::Menor}}; // rounding comes first
+    for (const auto& [valor, esperado] : casos)
+        EXPECT_EQ(
+            Arredondado([](long double v) { return static_cast<long double>(Real(v)); }, valor),
+            esperado)
+            << static_cast<double>(valor);
+}
+
+// Over the whole range, and at or a hair beside the halfway points between Reals.
+TEST(Real, ArredondamentoEmLinhaIgualAoFeitoNosBits) {
+    std::mt19937_64 sorteio(7);
+    // 2^127 - 2^86 rounds beyond the range: the top binade must not take the inline path.
+    std::vector<long double> valores{0.0L, 0x1p-127L - 0x1p-169L, 0x1p127L - 0x1p86L, HUGE_VALL,
+                                     std::nanl("")};
+    for (int i = 0; i < 50000; ++i) {
+        const long double m = static_cast<long double>(sorteio() >> 1);
+        valores.push_back(std::ldexp(m, static_cast<int>(sorteio() % 320) - 230));
+        const long double v40 = std::ldexp(static_cast<long double>((sorteio() >> 25) | 1ULL << 38),
+                                           static_cast<int>(sorteio() % 300) - 180);
+        const long double meio = std::ldexp(1.0L, std::ilogb(v40) - 40);
+        for (long double desvio : {0.0L, 0x1p-20L, -0x1p-24L})
+            valores.push_back(v40 + meio + meio * desvio);
+    }
+    // Compared as bits: NaN passes through and the sign of a zero is kept.
+    const auto bits = [](auto arredonda) {
+        return [=](long double v) { return std::bit_cast<std::uint64_t>(arredonda(v)); };
+    };
+    const auto estendido = bits([](long double v) { return Real::Arredonda(v); });
+    const auto exato = bits([](long double v) { return Real::ArredondaExato(v); });
+    const auto duplo = bits([](long double v) { return Real::Arredonda(static_cast<double>(v)); });
+    for (long double v : valores) {
+        for (long double s : {v, -v}) {
+            ASSERT_EQ(Arredondado(estendido, s), Arredondado(exato, s)) << static_cast<double>(s);
+            const long double d = static_cast<double>(s);
+            ASSERT_EQ(Arredondado(duplo, d), Arredondado(exato, d)) << static_cast<double>(d);
+        }
+    }
+}
+
+TEST(TList, GuardaOrdemELugarEntreBlocosECopiasSaoProfundas) {
+    // Long enough to fill the first part and several blocks, and end inside one.
+    constexpr int Muitos = 3 * static_cast<int>(TList<int>::Bloco) + 123;
+    TList<int> lista;
+    for (int i = 0; i < Muitos; ++i)
+        lista.Add(i);
+    const TList<int>& constante = lista;
+    EXPECT_EQ(constante.end() - constante.begin(), Muitos);
+    EXPECT_TRUE(std::equal(constante.begin(), constante.end(), std::views::iota(0).begin()));
+
+    TList<int> copia = lista;
+    copia[4500] = -1;
+    EXPECT_EQ(*std::min_element(copia.begin(), copia.end()), -1);
+    EXPECT_EQ(lista[4500], 4500);
+
+    TListCurta<int, 4> curta;
+    for (int i = 0; i < 7; ++i)
+        curta.Add(10 * i);
+    TListCurta<int, 4> outra = curta;
+    outra[1] = outra[5] = -1;
+    EXPECT_EQ((std::array{curta.Count(), curta[1], curta[5]}), (std::array{7, 10, 50}));
+    curta = TListCurta<int, 4>(std::move(outra));
+    EXPECT_EQ((std::array{curta[1], curta[5], curta[6]}), (std::array{-1, -1, 60}));
+}
+
+TEST(TNome, TextosIguaisGuardadosUmaVezESoltosComOUltimoDono) {
+    const std::size_t antes = TNome::EmUso();
+    {
+        std::string texto = "PAREDES";
+        TNome a = texto, b = std::string_view("PAREDES"), c = "PORTAS", d = a;
+        texto = "mudou"; // the name keeps its own copy
+        EXPECT_TRUE(a == b && !(a == c) && a.Texto() == std::string("PAREDES"));
+        EXPECT_EQ(TNome::EmUso(), antes + 2);
+        a = "PORTAS";
+        b = std::move(d);
+        EXPECT_TRUE(a == c && b == "PAREDES" && d.empty());
+        b = TNome();
+        EXPECT_EQ(TNome::EmUso(), antes + 1); // no one holds PAREDES any more
+    }
+    EXPECT_EQ(TNome::EmUso(), antes);
+    EXPECT_TRUE(TNome("").empty());
 }
 
 } // namespace
