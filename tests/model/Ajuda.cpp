@@ -28,12 +28,17 @@ std::string ComFimDeLinha(std::string_view linhas, std::string_view fimDeLinha) 
     return texto;
 }
 
-std::optional<std::string> CarregaArquivo(const std::string& nome, std::size_t tamanhoLeitura) {
+std::optional<ErroDXF> ErroAoCarregar(const std::string& nome, std::size_t tamanhoLeitura) {
     try {
         CarregaDXF(nome, tamanhoLeitura);
     } catch (const ErroDXF& e) {
-        return e.what();
+        return e;
     }
+    return std::nullopt;
+}
+
+std::optional<std::string> CarregaArquivo(const std::string& nome, std::size_t tamanhoLeitura) {
+    if (const auto erro = ErroAoCarregar(nome, tamanhoLeitura)) return erro->what();
     return std::nullopt;
 }
 

@@ -25,7 +25,10 @@ class ArquivoTemporario {
 // `linhas` with every '\n' replaced by `fimDeLinha`.
 std::string ComFimDeLinha(std::string_view linhas, std::string_view fimDeLinha = "\r\n");
 
-// Loads the file, read in pieces of `tamanhoLeitura` bytes: the error message, or nothing.
+// Loads the file, read in pieces of `tamanhoLeitura` bytes: the load's error, or nothing.
+std::optional<ErroDXF> ErroAoCarregar(const std::string& nome,
+                                      std::size_t tamanhoLeitura = Entrada::TamanhoLeitura);
+// The same, the error's message only.
 std::optional<std::string> CarregaArquivo(const std::string& nome,
                                           std::size_t tamanhoLeitura = Entrada::TamanhoLeitura);
 // Loads `linhas` (lines ended by '\n') written with CR LF.

@@ -40,11 +40,8 @@ TEST(Abertura, DescritoresEsgotados) {
 // The line that an error names, or 0 for none; loaded in pieces of `pedaco` bytes.
 std::pair<std::string, std::uint64_t> Falha(const std::string& texto, std::size_t pedaco) {
     ArquivoTemporario arquivo(texto);
-    try {
-        CarregaDXF(arquivo.Nome(), pedaco);
-    } catch (const ErroDXF& e) {
-        return {e.what(), e.Linha().value_or(0)};
-    }
+    if (const auto erro = ErroAoCarregar(arquivo.Nome(), pedaco))
+        return {erro->what(), erro->Linha().value_or(0)};
     return {"", 0};
 }
 
@@ -74,10 +71,8 @@ TEST(LinhaDoErro, NomeiaALinhaOndeALeituraParou) {
     // LF then CR are two line ends: "SECTION" on the third line is no group code.
     EXPECT_EQ(Falha("0\n\rSECTION\n", 1), std::pair(numero, std::uint64_t{3}));
     EXPECT_EQ(Falha("", 1), std::pair(fim, std::uint64_t{0}));
-    try {
-        CarregaDXF("/nao/existe.dxf");
-    } catch (const ErroDXF& e) {
-        EXPECT_FALSE(e.Linha().has_value()) << "a file never opened has no line";
+    if (const auto erro = ErroAoCarregar("/nao/existe.dxf")) {
+        EXPECT_FALSE(erro->Linha().has_value()) << "a file never opened has no line";
     }
 }
 

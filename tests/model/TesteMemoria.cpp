@@ -90,11 +90,7 @@ TEST(FaltaDeMemoria, EhUmErroDeLeituraQueGuardaOQueFoiLido) {
     std::optional<ErroDXF> erro;
     {
         const LimiteDeMemoria limite(16 << 20);
-        try {
-            CarregaDXF(arquivo.Nome());
-        } catch (const ErroDXF& e) {
-            erro = e;
-        }
+        erro = ErroAoCarregar(arquivo.Nome());
     }
     ASSERT_TRUE(erro);
     EXPECT_EQ(std::string(erro->what()), "Out of memory");
