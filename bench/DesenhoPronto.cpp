@@ -165,9 +165,9 @@ TDesenhoPronto::TDesenhoPronto() {
         if (!bloco) continue;
         auto [onde, novo] = indices.try_emplace(bloco, static_cast<int>(blocos_.size()));
         if (novo)
-            blocos_.push_back(PreparaListas(bloco->FacesBloco, bloco->LinhasBloco,
-                                            bloco->ArcosBloco, bloco->CirculosBloco,
-                                            bloco->PolyLinesBloco));
+            blocos_.push_back(PreparaListas(bloco->Elementos.Faces3D, bloco->Elementos.Linhas,
+                                            bloco->Elementos.Arcos, bloco->Elementos.Circulos,
+                                            bloco->Elementos.PolyLines));
         Insercao i{};
         i.bloco = onde->second;
         if (const auto& p = ins.Ponto; p && (p->X != 0 || p->Y != 0 || p->Z != 0))

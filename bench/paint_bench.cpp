@@ -120,7 +120,7 @@ int main(int argc, char** argv) {
         [] {
             long long n = 0;
             for (const TInsert& i : Inserts)
-                if (const TBloco* b = ProcuraBloco(i.NomeBloco)) n += b->FacesBloco.Count();
+                if (const TBloco* b = ProcuraBloco(i.NomeBloco)) n += b->Elementos.Faces3D.Count();
             return n;
         }(),
         sizeof(TFace3D));

@@ -7,9 +7,7 @@
 #include <GL/gl.h>
 
 const TBloco* ProcuraBloco(const std::string& nome) {
-    for (const TBloco& bloco : Blocos)
-        if (bloco.Nome == nome) return &bloco;
-    return nullptr;
+    return Desenho.Bloco(nome);
 }
 
 void PosicionaInsercao(const TInsert& insercao) {
@@ -43,10 +41,10 @@ void ExibeInserts(TPolilinhas quais) {
         const UsaOrigemLocal coordenadasDoBloco({}); // placed by the matrix
         if (const auto& cor = insercao.Cor)
             glColor3f(cor->R.ComoFloat(), cor->G.ComoFloat(), cor->B.ComoFloat());
-        ExibeFaces3D(bloco->FacesBloco);
-        ExibeLinhas(bloco->LinhasBloco);
-        ExibeArcos(bloco->ArcosBloco);
-        ExibePolyLines(bloco->PolyLinesBloco, quais);
-        ExibeCirculos(bloco->CirculosBloco);
+        ExibeFaces3D(bloco->Elementos.Faces3D);
+        ExibeLinhas(bloco->Elementos.Linhas);
+        ExibeArcos(bloco->Elementos.Arcos);
+        ExibePolyLines(bloco->Elementos.PolyLines, quais);
+        ExibeCirculos(bloco->Elementos.Circulos);
     }
 }

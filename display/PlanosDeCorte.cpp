@@ -129,7 +129,8 @@ void IncluiListas(TFaixaDeProfundidade& faixa, const TListas& listas, const TCai
 }
 
 TListas ListasDoBloco(const TBloco& b) {
-    return {b.FacesBloco, b.LinhasBloco, b.ArcosBloco, b.CirculosBloco, b.PolyLinesBloco};
+    return {b.Elementos.Faces3D, b.Elementos.Linhas, b.Elementos.Arcos, b.Elementos.Circulos,
+            b.Elementos.PolyLines};
 }
 
 } // namespace

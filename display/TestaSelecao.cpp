@@ -53,13 +53,13 @@ void TestaSelecao(const TPonto3D& S, const TPonto3D& E) {
 
     for (const TInsert& insercao : Inserts) {
         const TBloco* bloco = ProcuraBloco(insercao.NomeBloco);
-        if (!bloco || bloco->FacesBloco.Count() == 0) continue;
+        if (!bloco || bloco->Elementos.Faces3D.Count() == 0) continue;
         const MatrizGL m = MatrizDaInsercao(insercao);
         auto alcance = alcances.find(bloco);
         if (alcance == alcances.end())
-            alcance = alcances.emplace(bloco, AlcanceDasFaces(bloco->FacesBloco)).first;
+            alcance = alcances.emplace(bloco, AlcanceDasFaces(bloco->Elementos.Faces3D)).first;
         if (!LinhaPodeAlcancar(S, E, m, alcance->second)) continue; // no face near the line
-        for (const TFace3D& face : bloco->FacesBloco) {
+        for (const TFace3D& face : bloco->Elementos.Faces3D) {
             if (!CantosTransformados(face, m, v)) continue;
             NormalDaFace(v[0], v[1], v[2], normal);
             if (ProdutoEscalar(direcao, normal) == 0) continue; // parallel to the face

@@ -29,14 +29,7 @@ void CarregaDXF(const std::string& nome, const ProgressoDaLeitura& progresso) {
 
 void CarregaDXF(const std::string& nome, std::size_t tamanhoLeitura,
                 const ProgressoDaLeitura& progresso) {
-    Faces3D = {};
-    Camadas = {};
-    Linhas = {};
-    Arcos = {};
-    Circulos = {};
-    PolyLines = {};
-    Blocos = {};
-    Inserts = {};
+    Desenho = TDesenho{}; // also the configuration record: nothing of the last file stays
     // The extents are the true minimum and maximum of the points read.
     XMin = YMin = ZMin = Real::Maior;
     XMax = YMax = ZMax = -Real::Maior;

@@ -4,12 +4,18 @@
 #include "Real.h"
 #include "TList.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The classes of one drawing. Plain data: every number starts at 0, every string empty,
 // every optional point or colour absent until the reader meets its group.
+//
+// Fields after a "full drawing" comment are what a CAD program also reads of an element and
+// the "Desenho completo" mode draws; the default picture never uses them. The reader takes
+// them leniently: a value that is not a number leaves the field as it was.
 
 struct TPonto3D {
     Real X, Y, Z;
@@ -23,12 +29,28 @@ struct TCor {
 struct TCamada {
     std::string Nome;
     std::optional<TCor> Cor;
+    // Full drawing: group 62 as written (negative: the layer is off), flags 70 (1: frozen),
+    // true colour 420 (0xRRGGBB, -1 none).
+    std::optional<std::int32_t> IndiceCor;
+    std::int32_t Flags = 0;
+    std::int32_t CorVerdadeira = -1;
 };
 
 struct TEntidade {
     TNome Camada; // layer names repeat over thousands of elements: each is kept once
     std::optional<TCor> Cor;
+    // Full drawing: group 62 as written (256 ByLayer, also when absent; 0 ByBlock), true
+    // colour 420 (0xRRGGBB, -1 none), paper space (67 = 1), invisible (60 = 1).
+    std::int16_t IndiceCor = 256;
+    bool EspacoPapel = false;
+    bool Invisivel = false;
+    std::int32_t CorVerdadeira = -1;
 };
+
+// The extrusion direction of a planar element when the file gives none.
+inline TPonto3D EixoZ() {
+    return TPonto3D{Real{}, Real{}, Real{1}};
+}
 
 struct TFace3D : TEntidade {
     TListCurta<TPonto3D, 4> Pontos; // one per corner group, in file order (normally 4)
@@ -36,20 +58,34 @@ struct TFace3D : TEntidade {
 
 struct TLinha : TEntidade {
     std::optional<TPonto3D> P1, P2;
+    // Full drawing: thickness 39 along the extrusion 210/220/230.
+    Real Espessura{};
+    TPonto3D Extrusao = EixoZ();
 };
 
+// Centre, radius and angles in the element's object coordinate system (OCS).
 struct TArco : TEntidade {
     std::optional<TPonto3D> Centro;
     Real Raio, AngIni, AngFim; // angles in degrees, as in the file
+    // Full drawing: thickness 39, extrusion 210/220/230.
+    Real Espessura{};
+    TPonto3D Extrusao = EixoZ();
 };
 
 struct TCirculo : TEntidade {
     std::optional<TPonto3D> Centro;
     Real Raio;
+    // Full drawing: thickness 39, extrusion 210/220/230.
+    Real Espessura{};
+    TPonto3D Extrusao = EixoZ();
 };
 
 struct TVertice : TEntidade {
     std::optional<TPonto3D> Ponto;
+    // Full drawing: start and end width 40/41, bulge 42, flags 70 (8: made by spline
+    // fitting, 16: spline frame control point, 64: polyface mesh vertex, 128: face record).
+    Real LarguraIni{}, LarguraFim{}, Bulge{};
+    std::int32_t FlagsVertice = 0;
 };
 
 // A polyface-mesh face record: vertex numbers from 1, negative for an invisible edge.
@@ -62,17 +98,9 @@ struct TPolyLine : TEntidade {
     Real Elevacao;
     TList<TVertice> Vertices;
     TList<TFace> Faces;
-};
-
-struct TBloco : TEntidade {
-    std::string Nome;
-    std::int32_t Flags = 0;
-    std::optional<TPonto3D> Base;
-    TList<TFace3D> FacesBloco;
-    TList<TLinha> LinhasBloco;
-    TList<TArco> ArcosBloco;
-    TList<TCirculo> CirculosBloco;
-    TList<TPolyLine> PolyLinesBloco;
+    // Full drawing: thickness 39, default widths 40/41, extrusion 210/220/230.
+    Real Espessura{}, LarguraIni{}, LarguraFim{};
+    TPonto3D Extrusao = EixoZ();
 };
 
 struct TInsert : TEntidade {
@@ -83,4 +111,113 @@ struct TInsert : TEntidade {
     Real Rotacao; // degrees
     std::int32_t NumColunas = 0, NumLinhas = 0;
     Real EspColunas, EspLinhas; // spacing of the columns and rows of an array
+    // Full drawing: whether any of the groups 210/220/230 was read into Extrusao (which the
+    // rotation group 50 also sets); without them the insertion's OCS is the world's.
+    bool ExtrusaoLida = false;
+};
+
+// ---- Kinds that only the full drawing reads ----
+
+// ELLIPSE: centre, end of the major axis relative to the centre (group 11), minor-to-major
+// ratio 40, start and end parameters 41/42 in radians (0 to 2 pi: whole).
+struct TElipse : TEntidade {
+    TPonto3D Centro, EixoMaior;
+    Real Razao = 1, ParamIni, ParamFim = 6.283185307179586;
+    TPonto3D Extrusao = EixoZ();
+};
+
+// SPLINE: a NURBS curve (degree 71, knots 40, weights 41, control points 10), or only fit
+// points (11) when the file gives no control points. Flags 70: 1 closed, 2 periodic,
+// 4 rational, 8 planar.
+struct TSpline : TEntidade {
+    std::int32_t Grau = 0, Flags = 0;
+    std::vector<Real> Nos, Pesos;
+    std::vector<TPonto3D> Controle, Ajuste;
+    TPonto3D Extrusao = EixoZ();
+};
+
+// One vertex of a light-weight polyline: X, Y in the OCS, widths 40/41, bulge 42.
+struct TVerticeLeve {
+    Real X, Y;
+    Real LarguraIni, LarguraFim, Bulge;
+};
+
+// LWPOLYLINE: flags 70 (1 closed, 128 line type through the vertices), constant width 43,
+// elevation 38, thickness 39, extrusion 210/220/230.
+struct TPolyLineLeve : TEntidade {
+    std::vector<TVerticeLeve> Vertices;
+    std::int32_t Flags = 0;
+    Real LarguraConstante, Elevacao, Espessura;
+    TPonto3D Extrusao = EixoZ();
+};
+
+// SOLID and TRACE: four corners 10 to 13 in the OCS, filled in the order 1, 2, 4, 3; a
+// missing fourth corner repeats the third.
+struct TSolido : TEntidade {
+    std::array<TPonto3D, 4> Cantos{};
+    std::int32_t NumCantos = 0; // corner groups read
+    bool Traco = false;         // TRACE rather than SOLID
+    Real Espessura;
+    TPonto3D Extrusao = EixoZ();
+};
+
+// POINT: its place 10 in world coordinates, thickness 39 along the extrusion.
+struct TPontoDXF : TEntidade {
+    TPonto3D Ponto;
+    Real Espessura;
+    TPonto3D Extrusao = EixoZ();
+};
+
+// MESH (base level): vertices 10, and the face list 93 as written: for each face its number
+// of corners, then the corners' vertex indices from 0.
+struct TMalha : TEntidade {
+    std::vector<TPonto3D> Vertices;
+    std::vector<std::int32_t> Faces;
+};
+
+// DIMENSION (and ARC_DIMENSION): drawn from its anonymous block (group 2), which holds the
+// dimension's geometry in world coordinates.
+struct TCota : TEntidade {
+    std::string NomeBloco;
+    TNome Tipo; // the record's name
+};
+
+// LEADER: its vertices 10, in world coordinates.
+struct TLider : TEntidade {
+    std::vector<TPonto3D> Vertices;
+};
+
+// An element of a kind the full drawing does not draw, kept to be counted.
+struct TNaoDesenhado : TEntidade {
+    TNome Tipo; // the record's name, such as "3DSOLID"
+};
+
+// ---- The element lists, one definition for the drawing's top level and its blocks ----
+
+struct TElementos {
+    // The kinds of the default picture.
+    TList<TFace3D> Faces3D;
+    TList<TLinha> Linhas;
+    TList<TArco> Arcos;
+    TList<TCirculo> Circulos;
+    TList<TPolyLine> PolyLines;
+    TList<TInsert> Inserts; // in a block: nested insertions, drawn only by the full drawing
+    // The full drawing's own kinds.
+    TList<TLinha> Linhas3D; // 3DLINE
+    TList<TElipse> Elipses;
+    TList<TSpline> Splines;
+    TList<TPolyLineLeve> PolyLinesLeves;
+    TList<TSolido> Solidos;
+    TList<TPontoDXF> Pontos;
+    TList<TMalha> Malhas;
+    TList<TCota> Cotas;
+    TList<TLider> Lideres;
+    TList<TNaoDesenhado> NaoDesenhados;
+};
+
+struct TBloco : TEntidade {
+    std::string Nome;
+    std::int32_t Flags = 0;
+    std::optional<TPonto3D> Base;
+    TElementos Elementos;
 };

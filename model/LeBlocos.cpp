@@ -37,9 +37,7 @@ void LeBloco(LeitorDXF& leitor) {
     std::string nome;
     leitor.LeChave(nome);
     while (nome != "ENDBLK") {
-        if (!LeElemento(leitor, nome,
-                        {bloco.FacesBloco, bloco.LinhasBloco, bloco.ArcosBloco, bloco.CirculosBloco,
-                         bloco.PolyLinesBloco}))
+        if (!LeElemento(leitor, nome, bloco.Elementos))
             leitor.PulaRegistro(); // nested insertions too
         leitor.LeChave(nome);
     }

@@ -16,17 +16,17 @@ bool LeGrupoComum(LeitorDXF& leitor, TEntidade& entidade, std::int32_t codigo) {
     return true;
 }
 
-bool LeElemento(LeitorDXF& leitor, const std::string& nome, ListasDeElementos listas) {
+bool LeElemento(LeitorDXF& leitor, const std::string& nome, TElementos& listas) {
     if (nome == "3DFACE")
-        LeFace3D(leitor, listas.faces);
+        LeFace3D(leitor, listas.Faces3D);
     else if (nome == "LINE")
-        LeLinha(leitor, listas.linhas);
+        LeLinha(leitor, listas.Linhas);
     else if (nome == "ARC")
-        LeArco(leitor, listas.arcos);
+        LeArco(leitor, listas.Arcos);
     else if (nome == "CIRCLE")
-        LeCirculo(leitor, listas.circulos);
+        LeCirculo(leitor, listas.Circulos);
     else if (nome == "POLYLINE")
-        LePolyLine(leitor, listas.polylines);
+        LePolyLine(leitor, listas.PolyLines);
     else
         return false;
     return true;
@@ -39,7 +39,7 @@ void LeEntidades(LeitorDXF& leitor) {
     while (nome != "ENDSEC") {
         if (nome == "INSERT")
             LeInsert(leitor, Inserts);
-        else if (!LeElemento(leitor, nome, {Faces3D, Linhas, Arcos, Circulos, PolyLines}))
+        else if (!LeElemento(leitor, nome, Desenho.Modelo))
             leitor.PulaRegistro();
         leitor.LeChave(nome);
     }

@@ -1,17 +1,29 @@
 #include "Modelo.h"
 
-TList<TFace3D> Faces3D;
-TList<TLinha> Linhas;
-TList<TArco> Arcos;
-TList<TCirculo> Circulos;
-TList<TPolyLine> PolyLines;
-TList<TBloco> Blocos;
-TList<TInsert> Inserts;
-TList<TCamada> Camadas;
+TDesenho Desenho;
+
+TList<TFace3D>& Faces3D = Desenho.Modelo.Faces3D;
+TList<TLinha>& Linhas = Desenho.Modelo.Linhas;
+TList<TArco>& Arcos = Desenho.Modelo.Arcos;
+TList<TCirculo>& Circulos = Desenho.Modelo.Circulos;
+TList<TPolyLine>& PolyLines = Desenho.Modelo.PolyLines;
+TList<TBloco>& Blocos = Desenho.Blocos;
+TList<TInsert>& Inserts = Desenho.Modelo.Inserts;
+TList<TCamada>& Camadas = Desenho.Camadas;
+TConfiguracao& Configuracao = Desenho.Configuracao;
 
 Real XMin, XMax, YMin, YMax, ZMin, ZMax;
 
-TConfiguracao Configuracao;
+const TBloco* TDesenho::Bloco(const std::string& nome) const {
+    if (blocosIndexados_ > Blocos.Count()) { // a new drawing with fewer blocks
+        indiceDosBlocos_.clear();
+        blocosIndexados_ = 0;
+    }
+    for (; blocosIndexados_ < Blocos.Count(); ++blocosIndexados_)
+        indiceDosBlocos_.emplace(Blocos[blocosIndexados_].Nome, blocosIndexados_);
+    const auto achado = indiceDosBlocos_.find(nome);
+    return achado == indiceDosBlocos_.end() ? nullptr : &Blocos[achado->second];
+}
 
 void Extremos(Real& xMin, Real& yMin, Real& zMin, Real& xMax, Real& yMax, Real& zMax) {
     xMin = XMin;

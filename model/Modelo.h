@@ -4,26 +4,46 @@
 
 #include <cstdint>
 #include <string>
-
-// The one drawing in memory: the lists of the file loaded last, its extents and the
-// configuration block. Only the reader writes them.
-
-extern TList<TFace3D> Faces3D;
-extern TList<TLinha> Linhas;
-extern TList<TArco> Arcos;
-extern TList<TCirculo> Circulos;
-extern TList<TPolyLine> PolyLines;
-extern TList<TBloco> Blocos;
-extern TList<TInsert> Inserts;
-extern TList<TCamada> Camadas;
-
-extern Real XMin, XMax, YMin, YMax, ZMin, ZMax;
+#include <unordered_map>
 
 struct TConfiguracao {
     Real XIni, YIni, ZIni, VBaixa, VMedia, VAlta;
     std::int32_t Altura = 0, Angulo = 0;
 };
-extern TConfiguracao Configuracao;
+
+// One drawing as a value: the top-level elements (the ENTITIES section), the block
+// definitions with an index by name, the layers and the configuration block.
+struct TDesenho {
+    TElementos Modelo;
+    TList<TBloco> Blocos;
+    TList<TCamada> Camadas;
+    TConfiguracao Configuracao;
+
+    // The first block with exactly this name, or null. Looked up in an index by name, made
+    // again whenever blocks were added since it was made.
+    const TBloco* Bloco(const std::string& nome) const;
+
+  private:
+    mutable std::unordered_map<std::string, int> indiceDosBlocos_;
+    mutable int blocosIndexados_ = 0;
+};
+
+// The drawing of the file loaded last. Only the reader writes it; each load starts from an
+// empty drawing (an empty configuration record too).
+extern TDesenho Desenho;
+
+// The loaded drawing's lists and configuration under the names the default picture uses.
+extern TList<TFace3D>& Faces3D;
+extern TList<TLinha>& Linhas;
+extern TList<TArco>& Arcos;
+extern TList<TCirculo>& Circulos;
+extern TList<TPolyLine>& PolyLines;
+extern TList<TBloco>& Blocos;
+extern TList<TInsert>& Inserts;
+extern TList<TCamada>& Camadas;
+extern TConfiguracao& Configuracao;
+
+extern Real XMin, XMax, YMin, YMax, ZMin, ZMax;
 
 // Copies the extents: the three minima first, then the three maxima.
 void Extremos(Real& xMin, Real& yMin, Real& zMin, Real& xMax, Real& yMax, Real& zMax);

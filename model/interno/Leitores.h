@@ -26,17 +26,9 @@ void LeConfig(LeitorDXF& leitor);
 
 void LeEntidades(LeitorDXF& leitor);
 
-// One list for each element kind that both the ENTITIES section and a block definition hold.
-struct ListasDeElementos {
-    TList<TFace3D>& faces;
-    TList<TLinha>& linhas;
-    TList<TArco>& arcos;
-    TList<TCirculo>& circulos;
-    TList<TPolyLine>& polylines;
-};
 // Reads an element named 3DFACE, LINE, ARC, CIRCLE or POLYLINE into its list; false for
 // any other name, whose record is left unread.
-bool LeElemento(LeitorDXF& leitor, const std::string& nome, ListasDeElementos listas);
+bool LeElemento(LeitorDXF& leitor, const std::string& nome, TElementos& listas);
 void LeFace3D(LeitorDXF& leitor, TList<TFace3D>& lista);
 void LeLinha(LeitorDXF& leitor, TList<TLinha>& lista);
 void LeArco(LeitorDXF& leitor, TList<TArco>& lista);

@@ -53,7 +53,7 @@ inline TArco Arco(Real x, Real y, Real z, Real raio, Real ini, Real fim) {
 inline TBloco Bloco(const std::string& nome, std::initializer_list<TFace3D> faces = {}) {
     TBloco bloco;
     bloco.Nome = nome;
-    bloco.FacesBloco = Lista(faces);
+    bloco.Elementos.Faces3D = Lista(faces);
     return bloco;
 }
 

@@ -13,16 +13,16 @@ using Insercoes = DesenhoGL;
 // insertion's colour reaches only faces with the marker that come before another colour.
 TEST_F(Insercoes, PosicaoListasECorDoBloco) {
     auto linha = Bloco("B");
-    linha.LinhasBloco.Add({{}, P(0, 0, 0), P(1, 1, 1)});
+    linha.Elementos.Linhas.Add({{}, P(0, 0, 0), P(1, 1, 1)});
     const auto quadrado = {P(0, 0, 0), P(1, 0, 0), P(1, 1, 0), P(0, 1, 0)};
     auto bloco = Bloco("C", {Face(quadrado, CorDoIndice(255)), Face(quadrado, TCor{0, 0, 1}),
                              Face(quadrado, CorDoIndice(255))});
-    bloco.LinhasBloco.Add({{}, P(0, 0, 0), P(1, 0, 0)});
-    bloco.ArcosBloco.Add(Arco(100, 0, 0, 1, 0, 20)); // three vertices: one triangle
-    bloco.CirculosBloco.Add({{}, P(300, 0, 0), 1});
-    bloco.PolyLinesBloco.Add(
+    bloco.Elementos.Linhas.Add({{}, P(0, 0, 0), P(1, 0, 0)});
+    bloco.Elementos.Arcos.Add(Arco(100, 0, 0, 1, 0, 20)); // three vertices: one triangle
+    bloco.Elementos.Circulos.Add({{}, P(300, 0, 0), 1});
+    bloco.Elementos.PolyLines.Add(
         Malha({P(200, 0, 0), P(201, 0, 0), P(200, 1, 0)}, {Registro(1, 2, 3)}));
-    bloco.PolyLinesBloco.Add(Malha({P(250, 0, 0), P(251, 0, 0)}, {}, 0)); // a plain one
+    bloco.Elementos.PolyLines.Add(Malha({P(250, 0, 0), P(251, 0, 0)}, {}, 0)); // a plain one
     Blocos = Lista({linha, bloco});
     auto movida = Insercao("B", P(10, 20, 3)), colorida = Insercao("C");
     movida.Rotacao = 90;

@@ -13,7 +13,7 @@ std::vector<PrimitivaCapturada> CapturaDesenho(const TOrigemLocal& d) {
     const TCirculo circulo{{}, p(-3.1, -2.9, 0.3), 0.75};
     auto placa = Bloco(
         "PLACA", {Face({P(-100, -100, 0), P(100, -100, 0), P(100, 100, 0), P(-100, 100, 0)})});
-    placa.CirculosBloco = Lista({TCirculo{{}, P(30, 20, 0), 0.75}});
+    placa.Elementos.Circulos = Lista({TCirculo{{}, P(30, 20, 0), 0.75}});
     Blocos = Lista({placa});
     Inserts = Lista({Insercao("PLACA", p(0.5, 0.25, -20))});
     return Captura([&] {

@@ -82,7 +82,7 @@ void ComparaArquivo(const Json& arquivo) {
     };
     conta(Faces3D);
     for (const TBloco& b : Blocos)
-        conta(b.FacesBloco);
+        conta(b.Elementos.Faces3D);
     EXPECT_EQ(cantos, (scan["3dface_corner_groups"].get<std::map<std::string, int>>()));
 
     ComparaExtremos(arquivo, contagens["Extremos"]);

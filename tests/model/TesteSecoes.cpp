@@ -101,7 +101,7 @@ TEST(Secao, SoOsConteudosConhecidosCamadasEBlocosSaoLidos) {
 }
 
 // A configuration block after 0/EOF never fails the load: a bad value ends it; keys it lacks
-// keep their values from the load before.
+// are 0, whatever the load before held.
 TEST(Configuracao, ChavesDoBlocoDepoisDoFim) {
     const std::pair<std::string, std::string_view> casos[] = {
         {"0\nEOF\n999\nCONFIG\n1\nXINI\n40\n1\n1\nYINI\n40\n2\n1\nZINI\n40\n3\n1\nVBAIXA\n40\n4\n"
@@ -110,19 +110,18 @@ TEST(Configuracao, ChavesDoBlocoDepoisDoFim) {
          R"({"/Configuracao": {"XIni": 1, "YIni": 2, "ZIni": 3, "VBaixa": 4, "VMedia": 5,
                                "VAlta": 6, "Altura": 7, "Angulo": 8}})"},
         {"0\nEOF\n999\nCONFIG\n1\nALTURA\n70\n3\n",
-         R"({"/Configuracao/XIni": 1, "/Configuracao/Altura": 3})"},
-        {"999\nCONFIG\n1\nXINI\n40\n7\n0\nEOF\n", R"({"/Configuracao/XIni": 1})"}, // before EOF
+         R"({"/Configuracao/XIni": 0, "/Configuracao/Altura": 3})"},
+        {"999\nCONFIG\n1\nXINI\n40\n7\n0\nEOF\n", R"({"/Configuracao/XIni": 0})"}, // before EOF
         {SoEntidades(LinhaDXF) +
              "999\nCONFIG\n1\nXINI\n40\n1.5\n1\nALTURA\n70\n3.5\n1\nYINI\n40\n9\n",
-         R"({"/Erro": null, "/Linhas": 1, "/Configuracao/XIni": 1.5, "/Configuracao/YIni": 2,
-             "/Configuracao/Altura": 3})"},
+         R"({"/Erro": null, "/Linhas": 1, "/Configuracao/XIni": 1.5, "/Configuracao/YIni": 0,
+             "/Configuracao/Altura": 0})"},
         {"0\nEOF\n999\nCONFIG\n1\nYINI\n40\n1e39\n", R"({"/Erro": null})"},
         {"0\nEOF\n999\nCONFIG\n1\nYINI\n40\n", R"({"/Erro": null})"},
         {"0\nEOF\n999\nCONFIG\n1\nYINI\n", R"({"/Erro": null})"},
         {"0\nEOF\nthis is not\na group at all\n", R"({"/Erro": null})"},
         {"0\nEOF\n\n\n", R"({"/Erro": null})"},
-        {"0\nEOF", R"({"/Erro": null, "/Configuracao/YIni": 2})"}}; // no line end at the end
-    Configuracao = TConfiguracao{};
+        {"0\nEOF", R"({"/Erro": null, "/Configuracao/YIni": 0})"}}; // no line end at the end
     for (const auto& [texto, esperado] : casos) {
         SCOPED_TRACE(texto);
         Confere(texto, esperado);

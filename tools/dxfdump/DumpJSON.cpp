@@ -184,11 +184,11 @@ void Escreve(EscritorJSON& j, const TBloco& b) {
     Membro(j, "Flags", b.Flags);
     Comum(j, b);
     Membro(j, "Base", b.Base);
-    Lista(j, "FacesBloco", b.FacesBloco);
-    Lista(j, "LinhasBloco", b.LinhasBloco);
-    Lista(j, "ArcosBloco", b.ArcosBloco);
-    Lista(j, "CirculosBloco", b.CirculosBloco);
-    Lista(j, "PolyLinesBloco", b.PolyLinesBloco);
+    Lista(j, "FacesBloco", b.Elementos.Faces3D);
+    Lista(j, "LinhasBloco", b.Elementos.Linhas);
+    Lista(j, "ArcosBloco", b.Elementos.Arcos);
+    Lista(j, "CirculosBloco", b.Elementos.Circulos);
+    Lista(j, "PolyLinesBloco", b.Elementos.PolyLines);
 }
 
 void Escreve(EscritorJSON& j, const TInsert& i) {
@@ -242,11 +242,11 @@ void BlocosContados(EscritorJSON& j) {
         j.NovaLinha();
         j.Abre('{');
         Membro(j, "Nome", b.Nome);
-        Membro(j, "FacesBloco", b.FacesBloco.Count());
-        Membro(j, "LinhasBloco", b.LinhasBloco.Count());
-        Membro(j, "ArcosBloco", b.ArcosBloco.Count());
-        Membro(j, "CirculosBloco", b.CirculosBloco.Count());
-        Membro(j, "PolyLinesBloco", b.PolyLinesBloco.Count());
+        Membro(j, "FacesBloco", b.Elementos.Faces3D.Count());
+        Membro(j, "LinhasBloco", b.Elementos.Linhas.Count());
+        Membro(j, "ArcosBloco", b.Elementos.Arcos.Count());
+        Membro(j, "CirculosBloco", b.Elementos.Circulos.Count());
+        Membro(j, "PolyLinesBloco", b.Elementos.PolyLines.Count());
         j.Fecha('}');
     }
     j.Fecha(']');

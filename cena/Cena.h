@@ -1,0 +1,88 @@
+#pragma once
+
+// The "Desenho completo" scene: a drawing decomposed, in one walk over its model space, into
+// what a renderer draws (lit triangles, line segments and points, each vertex with its
+// resolved colour), with the measures of what was drawn. No Qt and no OpenGL: the outputs
+// that draw a scene live elsewhere.
+
+#include "Modelo.h"
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+// One vertex as the outputs take it: its place relative to the scene's origin, the unit
+// normal of its triangle (zero for segments and points), its colour.
+struct TVerticeCena {
+    float X, Y, Z;
+    float NX, NY, NZ;
+    std::uint8_t R, G, B, A;
+};
+static_assert(sizeof(TVerticeCena) == 28);
+
+// An axis-aligned box in world coordinates; empty until a point is added.
+struct TCaixaCena {
+    std::array<double, 3> Min{1e308, 1e308, 1e308}, Max{-1e308, -1e308, -1e308};
+
+    bool Vazia() const { return Min[0] > Max[0]; }
+    void Inclui(double x, double y, double z);
+    void Inclui(const TCaixaCena& outra);
+    // The box's diagonal (0 when empty or a single point).
+    double Tamanho() const;
+    std::array<double, 3> Centro() const;
+};
+
+// What was drawn of one entity kind, after every insertion was expanded: how many, the
+// length of their curves and the area of their faces, in world units.
+struct TMedidaDoTipo {
+    long long N = 0;
+    double Comprimento = 0, Area = 0;
+};
+
+struct TCena {
+    // The world point every vertex is relative to, kept in double: a float holds it exactly.
+    std::array<double, 3> Origem{};
+    std::vector<TVerticeCena> Triangulos; // three vertices per triangle, lit from both sides
+    std::vector<TVerticeCena> Segmentos;  // two vertices per line segment, not lit
+    std::vector<TVerticeCena> Pontos;     // one vertex per point, not lit
+
+    // The 3D faces that insertions place, as triangles relative to Origem (nine floats each):
+    // what the selection probe tests.
+    std::vector<std::array<float, 9>> FacesDeInsercoes;
+
+    // Every vertex drawn (extrusions by thickness included), in world coordinates.
+    TCaixaCena Extremos;
+    // The elements' own curves and faces (thickness left out), as the measures count them.
+    TCaixaCena ExtremosMedidos;
+
+    // By kind name as a DXF file writes it ("LINE", "3DFACE"; POLYLINE as "POLYLINE2D",
+    // "POLYLINE3D", "POLYFACE" or "POLYMESH").
+    std::map<std::string, TMedidaDoTipo> Tipos;
+    // Kinds met in the model space but not drawn (ACIS bodies, images, texts until they are
+    // drawn...), with how many there are after expansion.
+    std::map<std::string, long long> Ignorados;
+
+    // The chord tolerance curves were cut with, in world units.
+    double Tolerancia = 0;
+    // Set when the walk stopped short (the budget of vertices reached): the user's message.
+    std::optional<std::string> Aviso;
+};
+
+struct TOpcoesDaCena {
+    // Most vertices of all kinds a scene may hold (28 bytes each).
+    long long LimiteDeVertices = 40'000'000;
+    // Deepest nesting of insertions followed.
+    int ProfundidadeMaxima = 64;
+    // Chord tolerance as a share of the drawing's size.
+    double ToleranciaRelativa = 1e-4;
+    // Most segments one curve is cut into.
+    int MaximoDeSegmentos = 4096;
+};
+
+// Decomposes the model space of `desenho` (its top-level elements and what its insertions
+// place, nested to any depth), skipping paper space, layers that are off or frozen and
+// invisible elements.
+TCena DecompoeDesenho(const TDesenho& desenho, const TOpcoesDaCena& opcoes = {});
