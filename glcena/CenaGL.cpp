@@ -1,9 +1,195 @@
+// Buffer objects come from OpenGL 1.5. Debian's libOpenGL and libGL (libglvnd) export every
+// core entry point as a stub that dispatches to the current context, GLX or EGL alike, so
+// they are linked directly; whether the context has them is checked at run time before any
+// is called. (Extension-only entry points, such as the ARB names a 1.4 context would offer,
+// are not exported by libOpenGL: such a context draws from arrays in memory.)
+#define GL_GLEXT_PROTOTYPES 1
+
 #include "CenaGL.h"
 
-// Placeholder bodies: replaced by the real output.
-struct TCenaGL::Dados {};
-TCenaGL::TCenaGL(const TCena&) : dados_(std::make_unique<Dados>()) {}
+#include <GL/gl.h>
+#include <GL/glext.h>
+#include <algorithm>
+#include <climits>
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+// Whether the current context has buffer objects: OpenGL 1.5 or later.
+bool TemBuffers() {
+    const auto* versao = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    if (!versao) return false; // no context current
+    // "major.minor[.release] vendor text"; an OpenGL ES string starts otherwise and reads 0.0.
+    int maior = 0, menor = 0;
+    const char* p = versao;
+    for (; *p >= '0' && *p <= '9' && maior < 100; ++p)
+        maior = maior * 10 + (*p - '0');
+    if (*p == '.')
+        for (++p; *p >= '0' && *p <= '9' && menor < 100; ++p)
+            menor = menor * 10 + (*p - '0');
+    return maior > 1 || (maior == 1 && menor >= 5);
+}
+
+// Most vertices one glDrawArrays takes (its count is a GLsizei), whole triangles and segments.
+constexpr std::size_t MaximoPorChamada = (INT_MAX / 6) * 6;
+
+// One primitive list: its vertices in a buffer object, or in memory for client-side arrays.
+struct TLista {
+    GLenum Modo = GL_POINTS;
+    std::size_t Vertices = 0; // whole primitives only
+    GLuint Buffer = 0;
+    std::vector<TVerticeCena> Memoria;
+
+    int Chamadas() const {
+        return static_cast<int>((Vertices + MaximoPorChamada - 1) / MaximoPorChamada);
+    }
+    // Where vertex `k` is for the array pointers: in memory, or an offset into the buffer.
+    const unsigned char* Endereco(std::size_t k) const {
+        const std::size_t bytes = k * sizeof(TVerticeCena);
+        if (!Buffer) return reinterpret_cast<const unsigned char*>(Memoria.data()) + bytes;
+        return reinterpret_cast<const unsigned char*>(static_cast<std::uintptr_t>(bytes));
+    }
+};
+
+// Sets the arrays (already enabled by the caller) to this layout starting at `bytes`: a
+// pointer into memory, or an offset into the buffer bound.
+void ApontaArrays(const unsigned char* bytes, bool normais) {
+    constexpr GLsizei Passo = sizeof(TVerticeCena);
+    glVertexPointer(3, GL_FLOAT, Passo, bytes + offsetof(TVerticeCena, X));
+    if (normais) glNormalPointer(GL_FLOAT, Passo, bytes + offsetof(TVerticeCena, NX));
+    glColorPointer(4, GL_UNSIGNED_BYTE, Passo, bytes + offsetof(TVerticeCena, R));
+}
+
+} // namespace
+
+struct TCenaGL::Dados {
+    // Whether the context has buffer objects: then no foreign buffer stays bound while
+    // arrays in memory are drawn, either.
+    bool ContextoComBuffers = false;
+    bool EmBuffers = false; // false: client-side arrays in memory
+    TLista Triangulos, Segmentos, Pontos;
+
+    TLista* Listas[3] = {&Triangulos, &Segmentos, &Pontos};
+
+    Dados() = default;
+    Dados(const Dados&) = delete;
+    Dados& operator=(const Dados&) = delete;
+    ~Dados() { ApagaBuffers(); }
+
+    void ApagaBuffers() {
+        for (TLista* lista : Listas)
+            if (lista->Buffer) {
+                glDeleteBuffers(1, &lista->Buffer);
+                lista->Buffer = 0;
+            }
+    }
+
+    // Fills one buffer per non-empty list; false (and no buffer left) when the context
+    // refuses one, out of memory for instance.
+    bool EnviaAosBuffers(const TCena& cena) {
+        for (int k = 0; k < 32 && glGetError() != GL_NO_ERROR; ++k) {
+        } // earlier calls' errors are not ours
+        GLint anterior = 0;
+        glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &anterior);
+        const std::vector<TVerticeCena>* origens[3] = {&cena.Triangulos, &cena.Segmentos,
+                                                       &cena.Pontos};
+        bool certo = true;
+        for (int k = 0; k < 3 && certo; ++k) {
+            TLista& lista = *Listas[k];
+            if (lista.Vertices == 0) continue;
+            glGenBuffers(1, &lista.Buffer);
+            glBindBuffer(GL_ARRAY_BUFFER, lista.Buffer);
+            glBufferData(GL_ARRAY_BUFFER,
+                         static_cast<GLsizeiptr>(lista.Vertices * sizeof(TVerticeCena)),
+                         origens[k]->data(), GL_STATIC_DRAW);
+            certo = lista.Buffer != 0 && glGetError() == GL_NO_ERROR;
+        }
+        glBindBuffer(GL_ARRAY_BUFFER, static_cast<GLuint>(anterior));
+        if (!certo) ApagaBuffers();
+        return certo;
+    }
+};
+
+TCenaGL::TCenaGL(const TCena& cena, TArmazenamentoGL armazenamento)
+    : dados_(std::make_unique<Dados>()) {
+    Dados& d = *dados_;
+    d.Triangulos.Modo = GL_TRIANGLES;
+    d.Segmentos.Modo = GL_LINES;
+    d.Pontos.Modo = GL_POINTS;
+    d.Triangulos.Vertices = cena.Triangulos.size() / 3 * 3;
+    d.Segmentos.Vertices = cena.Segmentos.size() / 2 * 2;
+    d.Pontos.Vertices = cena.Pontos.size();
+
+    d.ContextoComBuffers = TemBuffers();
+    d.EmBuffers = d.ContextoComBuffers && armazenamento == TArmazenamentoGL::BuffersSePossivel &&
+                  d.EnviaAosBuffers(cena);
+    if (d.EmBuffers) return;
+    d.Triangulos.Memoria.assign(cena.Triangulos.begin(),
+                                cena.Triangulos.begin() +
+                                    static_cast<std::ptrdiff_t>(d.Triangulos.Vertices));
+    d.Segmentos.Memoria.assign(cena.Segmentos.begin(),
+                               cena.Segmentos.begin() +
+                                   static_cast<std::ptrdiff_t>(d.Segmentos.Vertices));
+    d.Pontos.Memoria = cena.Pontos;
+}
+
 TCenaGL::~TCenaGL() = default;
-void TCenaGL::Desenha() const {}
-int TCenaGL::ChamadasDeDesenho() const { return 0; }
-bool TCenaGL::EmBuffers() const { return false; }
+
+void TCenaGL::Desenha() const {
+    const Dados& d = *dados_;
+    if (ChamadasDeDesenho() == 0) return;
+
+    // The current colour and normal are left undefined by drawing from arrays. The client
+    // vertex-array group holds the array buffer binding too.
+    glPushAttrib(GL_ENABLE_BIT | GL_LIGHTING_BIT | GL_POINT_BIT | GL_CURRENT_BIT);
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    // Arrays the caller left enabled would be read by glDrawArrays, past their end.
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_INDEX_ARRAY);
+    glDisableClientState(GL_EDGE_FLAG_ARRAY);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+
+    const auto desenhaLista = [&](const TLista& lista, bool normais) {
+        if (lista.Vertices == 0) return;
+        // Pointers into memory need no buffer bound: with one, they would be offsets into it.
+        if (d.ContextoComBuffers) glBindBuffer(GL_ARRAY_BUFFER, lista.Buffer);
+        for (std::size_t inicio = 0; inicio < lista.Vertices; inicio += MaximoPorChamada) {
+            ApontaArrays(lista.Endereco(inicio), normais);
+            const std::size_t n = std::min(MaximoPorChamada, lista.Vertices - inicio);
+            glDrawArrays(lista.Modo, 0, static_cast<GLsizei>(n));
+        }
+    };
+
+    if (d.Triangulos.Vertices > 0) {
+        // DXF faces have no front side: both sides show, lit on the side seen, in their own
+        // colour. The normals are unit, but the model-view may scale them.
+        glEnable(GL_LIGHTING);
+        glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_TRUE);
+        glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+        glEnable(GL_COLOR_MATERIAL);
+        glDisable(GL_CULL_FACE);
+        glEnable(GL_NORMALIZE);
+        glEnableClientState(GL_NORMAL_ARRAY);
+        desenhaLista(d.Triangulos, true);
+        glDisableClientState(GL_NORMAL_ARRAY);
+    }
+    // Lines and points show in their colours, not shaded by a normal.
+    glDisable(GL_LIGHTING);
+    glPointSize(3.0f);
+    desenhaLista(d.Segmentos, false);
+    desenhaLista(d.Pontos, false);
+
+    glPopClientAttrib();
+    glPopAttrib();
+}
+
+int TCenaGL::ChamadasDeDesenho() const {
+    const Dados& d = *dados_;
+    return d.Triangulos.Chamadas() + d.Segmentos.Chamadas() + d.Pontos.Chamadas();
+}
+
+bool TCenaGL::EmBuffers() const {
+    return dados_->EmBuffers;
+}

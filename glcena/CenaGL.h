@@ -8,21 +8,29 @@
 
 #include <memory>
 
+// Where a TCenaGL keeps the vertices: in buffer objects when the context has them (else in
+// memory), or in memory for client-side vertex arrays whatever the context has.
+enum class TArmazenamentoGL { BuffersSePossivel, Memoria };
+
 class TCenaGL {
   public:
-    // Copies the scene's vertices into the current context. The context must stay current
-    // whenever the object is drawn or destroyed.
-    explicit TCenaGL(const TCena& cena);
+    // Copies the scene's vertices into the current context (into memory where buffer objects
+    // are missing or refused): the scene is not needed afterwards. The context must stay
+    // current whenever the object is drawn or destroyed.
+    explicit TCenaGL(const TCena& cena,
+                     TArmazenamentoGL armazenamento = TArmazenamentoGL::BuffersSePossivel);
     ~TCenaGL();
     TCenaGL(const TCenaGL&) = delete;
     TCenaGL& operator=(const TCenaGL&) = delete;
 
-    // Draws into the current context with the current matrices, the vertices taken relative
-    // to the scene's origin: triangles lit from both sides in their colours (colour
-    // material), segments and points unlit. Every GL state it changes is given back.
+    // Draws into the current context with the current matrices and lights, the vertices as
+    // they are (relative to the scene's origin: the model-view places it): triangles lit from
+    // both sides in their colours (colour material, ambient and diffuse), no culling;
+    // segments and points unlit, points 3 pixels wide; depth test as the caller set it.
+    // Every GL state it changes is given back, the array buffer binding too.
     void Desenha() const;
 
-    // Draw calls one Desenha makes.
+    // Draw calls one Desenha makes: one per non-empty list (more only past 2^31 vertices).
     int ChamadasDeDesenho() const;
     // Whether the vertices live in buffer objects (false: client-side vertex arrays).
     bool EmBuffers() const;
