@@ -80,6 +80,9 @@ struct TOpcoesDaCena {
     double ToleranciaRelativa = 1e-4;
     // Most segments one curve is cut into.
     int MaximoDeSegmentos = 4096;
+    // Most elements looked at and block copies placed, drawn or not: bounds the time an
+    // array of empty or hidden blocks can take.
+    long long LimiteDeVisitas = 20'000'000;
 };
 
 // Decomposes the model space of `desenho` (its top-level elements and what its insertions

@@ -1,0 +1,148 @@
+#include "Emissor.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// A count as Portuguese writes it: 40.000.000.
+std::string ComPontos(long long n) {
+    std::string s = std::to_string(n);
+    for (int i = static_cast<int>(s.size()) - 3; i > 0; i -= 3)
+        s.insert(static_cast<std::size_t>(i), ".");
+    return s;
+}
+
+TVerticeCena Vertice(const float (&p)[3], const TP3& n, TRGB cor) {
+    return {p[0],
+            p[1],
+            p[2],
+            static_cast<float>(n[0]),
+            static_cast<float>(n[1]),
+            static_cast<float>(n[2]),
+            cor.R,
+            cor.G,
+            cor.B,
+            255};
+}
+
+} // namespace
+
+TEmissor::TEmissor(TCena& cena, const TOpcoesDaCena& opcoes) : cena_(cena), opcoes_(opcoes) {}
+
+void TEmissor::Para(const std::string& mensagem) {
+    parado_ = true;
+    cena_.Aviso = mensagem;
+}
+
+void TEmissor::Avisa(const std::string& mensagem) {
+    if (!parado_ && !cena_.Aviso) cena_.Aviso = mensagem;
+}
+
+bool TEmissor::Visita() {
+    if (parado_) return false;
+    if (++visitas_ > opcoes_.LimiteDeVisitas) {
+        Para("O desenho completo passa de " + ComPontos(opcoes_.LimiteDeVisitas) +
+             " elementos: só uma parte dele é mostrada.");
+        return false;
+    }
+    return true;
+}
+
+bool TEmissor::Cabe(long long vertices) {
+    if (parado_) return false;
+    const long long usados =
+        static_cast<long long>(cena_.Triangulos.size() + cena_.Segmentos.size() +
+                               cena_.Pontos.size() + cena_.FacesDeInsercoes.size());
+    if (usados + vertices > opcoes_.LimiteDeVertices) {
+        Para("O desenho completo passa de " + ComPontos(opcoes_.LimiteDeVertices) +
+             " vértices: só uma parte dele é mostrada.");
+        return false;
+    }
+    return true;
+}
+
+bool TEmissor::Relativo(const TP3& p, float (&r)[3]) const {
+    constexpr double maior = std::numeric_limits<float>::max();
+    for (int i = 0; i < 3; ++i) {
+        const double d = p[i] - cena_.Origem[static_cast<std::size_t>(i)];
+        if (!(std::fabs(d) <= maior)) return false; // also NaN
+        r[i] = static_cast<float>(d);
+        if (!std::isfinite(r[i])) return false;
+    }
+    return true;
+}
+
+void TEmissor::Segmento(const TP3& a, const TP3& b, TRGB cor, bool medido) {
+    float ra[3], rb[3];
+    if (!Relativo(a, ra) || !Relativo(b, rb) || !Cabe(2)) return;
+    const TP3 zero{0, 0, 0};
+    cena_.Segmentos.push_back(Vertice(ra, zero, cor));
+    cena_.Segmentos.push_back(Vertice(rb, zero, cor));
+    for (const TP3* p : {&a, &b}) {
+        cena_.Extremos.Inclui((*p)[0], (*p)[1], (*p)[2]);
+        if (medido) cena_.ExtremosMedidos.Inclui((*p)[0], (*p)[1], (*p)[2]);
+    }
+}
+
+void TEmissor::Poligonal(const std::vector<TP3>& pontos, TRGB cor, bool medido) {
+    for (std::size_t i = 1; i < pontos.size() && !parado_; ++i)
+        Segmento(pontos[i - 1], pontos[i], cor, medido);
+}
+
+void TEmissor::Triangulo(const TP3& a, const TP3& b, const TP3& c, const TP3& normal, TRGB cor,
+                         bool medido, bool sonda) {
+    float r[3][3];
+    if (!Relativo(a, r[0]) || !Relativo(b, r[1]) || !Relativo(c, r[2])) return;
+    const TP3 n = Finito3(normal) ? normal : TP3{0, 0, 0};
+    if (!Cabe(sonda ? 4 : 3)) return;
+    for (int i = 0; i < 3; ++i)
+        cena_.Triangulos.push_back(Vertice(r[i], n, cor));
+    if (sonda)
+        cena_.FacesDeInsercoes.push_back(
+            {r[0][0], r[0][1], r[0][2], r[1][0], r[1][1], r[1][2], r[2][0], r[2][1], r[2][2]});
+    for (const TP3* p : {&a, &b, &c}) {
+        cena_.Extremos.Inclui((*p)[0], (*p)[1], (*p)[2]);
+        if (medido) cena_.ExtremosMedidos.Inclui((*p)[0], (*p)[1], (*p)[2]);
+    }
+}
+
+void TEmissor::Ponto(const TP3& p, TRGB cor, bool medido) {
+    float r[3];
+    if (!Relativo(p, r) || !Cabe(1)) return;
+    cena_.Pontos.push_back(Vertice(r, {0, 0, 0}, cor));
+    cena_.Extremos.Inclui(p[0], p[1], p[2]);
+    if (medido) cena_.ExtremosMedidos.Inclui(p[0], p[1], p[2]);
+}
+
+void TEmissor::Mede(const std::string& tipo, double comprimento, double area) {
+    TMedidaDoTipo& m = cena_.Tipos[tipo];
+    m.N += 1;
+    if (std::isfinite(comprimento) && comprimento > 0) m.Comprimento += comprimento;
+    if (std::isfinite(area) && area > 0) m.Area += area;
+}
+
+TP3 Unitario(const TP3& v) {
+    // Scaled first so that tiny and huge vectors alike give a unit one.
+    const double m = std::max({std::fabs(v[0]), std::fabs(v[1]), std::fabs(v[2])});
+    if (!(m > 0) || !std::isfinite(m)) return {0, 0, 0};
+    const TP3 u = Vezes3(v, 1 / m);
+    const double l = Norma3(u);
+    if (!(l > 0) || !std::isfinite(l)) return {0, 0, 0};
+    return Vezes3(u, 1 / l);
+}
+
+TP3 NormalDoTriangulo(const TP3& a, const TP3& b, const TP3& c) {
+    return Unitario(Vetorial3(Menos3(b, a), Menos3(c, a)));
+}
+
+double AreaDoTriangulo(const TP3& a, const TP3& b, const TP3& c) {
+    return Norma3(Vetorial3(Menos3(b, a), Menos3(c, a))) / 2;
+}
+
+double ComprimentoDe(const std::vector<TP3>& pontos) {
+    double s = 0;
+    for (std::size_t i = 1; i < pontos.size(); ++i)
+        s += Norma3(Menos3(pontos[i], pontos[i - 1]));
+    return s;
+}

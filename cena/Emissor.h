@@ -1,0 +1,60 @@
+#pragma once
+
+// What the walk hands the scene: primitives in world coordinates, stored relative to the
+// scene's origin as floats, within the budget of vertices and visits, with the measures of
+// what was drawn.
+
+#include "Cena.h"
+#include "Cores.h"
+#include "Matriz.h"
+
+#include <string>
+#include <vector>
+
+class TEmissor {
+  public:
+    TEmissor(TCena& cena, const TOpcoesDaCena& opcoes);
+
+    // True once a budget ran out: nothing more is added and the walk should end.
+    bool Parado() const { return parado_; }
+    // Counts one element looked at or one copy of a block placed; false (and stops the walk)
+    // past the budget of visits.
+    bool Visita();
+
+    // A primitive whose vertex is not finite, or lands beyond what a float holds relative to
+    // the origin, is dropped. `medido`: part of the element's own curve or face (counted in
+    // ExtremosMedidos), not of its extrusion.
+    void Segmento(const TP3& a, const TP3& b, TRGB cor, bool medido);
+    // Segments through consecutive points.
+    void Poligonal(const std::vector<TP3>& pontos, TRGB cor, bool medido);
+    // One lit triangle with this normal (zero when it has none); `sonda`: also one of the
+    // faces the selection probe tests.
+    void Triangulo(const TP3& a, const TP3& b, const TP3& c, const TP3& normal, TRGB cor,
+                   bool medido, bool sonda);
+    void Ponto(const TP3& p, TRGB cor, bool medido);
+
+    // Adds one drawn element of `tipo` with the length of its curve and the area of its faces.
+    void Mede(const std::string& tipo, double comprimento, double area);
+
+    // Sets the scene's message unless a budget's message is already there.
+    void Avisa(const std::string& mensagem);
+
+  private:
+    bool Cabe(long long vertices);
+    bool Relativo(const TP3& p, float (&r)[3]) const;
+    void Para(const std::string& mensagem);
+
+    TCena& cena_;
+    const TOpcoesDaCena& opcoes_;
+    long long visitas_ = 0;
+    bool parado_ = false;
+};
+
+// v as a unit vector, or zero when it is zero or not finite.
+TP3 Unitario(const TP3& v);
+// The unit normal of a triangle, or zero when it has no area (or no finite normal).
+TP3 NormalDoTriangulo(const TP3& a, const TP3& b, const TP3& c);
+// The area of a triangle.
+double AreaDoTriangulo(const TP3& a, const TP3& b, const TP3& c);
+// The total length of segments through consecutive points.
+double ComprimentoDe(const std::vector<TP3>& pontos);

@@ -1,0 +1,343 @@
+#include "Percurso.h"
+
+#include <cctype>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double Pi = 3.141592653589793238462643383279502884;
+
+std::string Maiusculas(std::string s) {
+    for (char& ch : s)
+        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    return s;
+}
+
+// A coordinate of the origin: the centre rounded to a whole number, and then to the nearest
+// float (a multiple of a power of two past 2^24), so that a float holds it exactly.
+double CoordenadaDaOrigem(double c) {
+    if (!std::isfinite(c)) return 0;
+    constexpr double maior = std::numeric_limits<float>::max();
+    c = std::clamp(std::nearbyint(c), -maior, maior);
+    return static_cast<double>(static_cast<float>(c));
+}
+
+// The placement of one copy of a block by an insertion: the block's base point to the
+// insertion point, scaled, turned about the insertion's Z and laid in its object coordinate
+// system; (dx, dy) is the copy's offset in a MINSERT array, in the insertion's turned frame
+// and not scaled.
+TMatriz MatrizDaInsercao(const TInsert& ins, const TP3& base, double dx, double dy) {
+    const TP3 extrusao = ins.ExtrusaoLida && ins.Extrusao ? P3(*ins.Extrusao) : TP3{0, 0, 1};
+    const auto eixos = EixosOCS(extrusao);
+    const double rot = ins.Rotacao.ComoDouble() * Pi / 180;
+    const double co = std::cos(rot), se = std::sin(rot);
+    const TP3 rx = Soma3(Vezes3(eixos[0], co), Vezes3(eixos[1], se));
+    const TP3 ry = Soma3(Vezes3(eixos[0], -se), Vezes3(eixos[1], co));
+    const TP3 ponto = ins.Ponto ? P3(*ins.Ponto) : TP3{0, 0, 0};
+    const TP3 origem = Soma3(DoOCS(eixos, ponto), Soma3(Vezes3(rx, dx), Vezes3(ry, dy)));
+    TMatriz m =
+        TMatriz::Colunas(Vezes3(rx, ins.EscalaX.ComoDouble()), Vezes3(ry, ins.EscalaY.ComoDouble()),
+                         Vezes3(eixos[2], ins.EscalaZ.ComoDouble()), {0, 0, 0});
+    const TP3 t = Menos3(origem, m.Direcao(base));
+    for (int i = 0; i < 3; ++i)
+        m.M[i][3] = t[static_cast<std::size_t>(i)];
+    return m;
+}
+
+// Columns and rows of an insertion's array: 0 counts as 1, and with a spacing of 0 the copies
+// of that direction all fall in one place, drawn once.
+long long ColunasDoArranjo(const TInsert& ins) {
+    return ins.NumColunas > 1 && ins.EspColunas.ComoDouble() != 0 ? ins.NumColunas : 1;
+}
+long long LinhasDoArranjo(const TInsert& ins) {
+    return ins.NumLinhas > 1 && ins.EspLinhas.ComoDouble() != 0 ? ins.NumLinhas : 1;
+}
+
+void IncluiPonto(TCaixaCena& caixa, const TMatriz& m, const TP3& p) {
+    const TP3 w = m.Ponto(p);
+    caixa.Inclui(w[0], w[1], w[2]);
+}
+
+// The eight corners of `caixa` placed by `m`.
+void IncluiCaixa(TCaixaCena& caixa, const TMatriz& m, const TCaixaCena& local) {
+    if (local.Vazia()) return;
+    for (int i = 0; i < 8; ++i)
+        IncluiPonto(caixa, m,
+                    {(i & 1 ? local.Max : local.Min)[0], (i & 2 ? local.Max : local.Min)[1],
+                     (i & 4 ? local.Max : local.Min)[2]});
+}
+
+// A sphere's box in the OCS of `extrusao`: enough for arcs and circles.
+void IncluiEsfera(TCaixaCena& caixa, const TMatriz& m, const TP3& centroOCS, double raio,
+                  const TP3& extrusao) {
+    if (!std::isfinite(raio)) return;
+    const TP3 c = DoOCS(EixosOCS(extrusao), centroOCS);
+    TCaixaCena local;
+    local.Inclui(c[0] - raio, c[1] - raio, c[2] - raio);
+    local.Inclui(c[0] + raio, c[1] + raio, c[2] + raio);
+    IncluiCaixa(caixa, m, local);
+}
+
+} // namespace
+
+TPercurso::TPercurso(const TDesenho& desenho, const TOpcoesDaCena& opcoes, TCena& cena)
+    : desenho_(desenho), opcoes_(opcoes), cena_(cena), emissor_(cena, opcoes) {
+    for (int i = 0; i < desenho.Camadas.Count(); ++i)
+        camadas_.emplace(Maiusculas(desenho.Camadas[i].Nome), &desenho.Camadas[i]);
+}
+
+const TCamada* TPercurso::CamadaPorNome(const TNome& nome) {
+    const std::string& texto = nome.Texto();
+    const auto achado = porTexto_.find(&texto);
+    if (achado != porTexto_.end()) return achado->second;
+    const auto c = camadas_.find(Maiusculas(texto));
+    const TCamada* camada = c == camadas_.end() ? nullptr : c->second;
+    porTexto_.emplace(&texto, camada);
+    return camada;
+}
+
+bool TPercurso::Visivel(const TEntidade& e, const TContexto& c, const TCamada*& camada) {
+    if (e.EspacoPapel || e.Invisivel) return false;
+    camada = c.EmBloco && e.Camada == "0" ? c.Camada : CamadaPorNome(e.Camada);
+    if (!camada) return true; // a layer the table does not list: drawn, white
+    return !(camada->IndiceCor && *camada->IndiceCor < 0) && !(camada->Flags & 1);
+}
+
+bool TPercurso::Prepara(const TEntidade& e, const TContexto& c, TRGB& cor) {
+    const TCamada* camada = nullptr;
+    if (!Visivel(e, c, camada)) return false;
+    cor = CorDoElemento(e, camada, c.CorDoBloco);
+    return true;
+}
+
+// ---- The bound before the walk ----
+
+void TPercurso::IncluiElementos(const TElementos& el, const TMatriz& m, TCaixaCena& caixa,
+                                bool emBloco, int profundidade) {
+    // Own flags and layers only: an element on layer 0 in a block counts as shown.
+    auto mostra = [&](const TEntidade& e) {
+        if (e.EspacoPapel || e.Invisivel) return false;
+        if (emBloco && e.Camada == "0") return true;
+        const TCamada* camada = CamadaPorNome(e.Camada);
+        return !camada || (!(camada->IndiceCor && *camada->IndiceCor < 0) && !(camada->Flags & 1));
+    };
+    for (const TFace3D& f : el.Faces3D)
+        if (mostra(f))
+            for (int i = 0; i < f.Pontos.Count(); ++i)
+                IncluiPonto(caixa, m, P3(f.Pontos[i]));
+    for (const auto* lista : {&el.Linhas, &el.Linhas3D})
+        for (const TLinha& l : *lista)
+            if (mostra(l)) {
+                IncluiPonto(caixa, m, l.P1 ? P3(*l.P1) : TP3{0, 0, 0});
+                IncluiPonto(caixa, m, l.P2 ? P3(*l.P2) : TP3{0, 0, 0});
+            }
+    for (const TArco& a : el.Arcos)
+        if (mostra(a))
+            IncluiEsfera(caixa, m, a.Centro ? P3(*a.Centro) : TP3{0, 0, 0}, a.Raio.ComoDouble(),
+                         P3(a.Extrusao));
+    for (const TCirculo& a : el.Circulos)
+        if (mostra(a))
+            IncluiEsfera(caixa, m, a.Centro ? P3(*a.Centro) : TP3{0, 0, 0}, a.Raio.ComoDouble(),
+                         P3(a.Extrusao));
+    for (const TElipse& e : el.Elipses)
+        if (mostra(e)) IncluiEsfera(caixa, m, P3(e.Centro), Norma3(P3(e.EixoMaior)), {0, 0, 1});
+    for (const TSpline& s : el.Splines)
+        if (mostra(s)) {
+            for (const TPonto3D& p : s.Controle)
+                IncluiPonto(caixa, m, P3(p));
+            for (const TPonto3D& p : s.Ajuste)
+                IncluiPonto(caixa, m, P3(p));
+        }
+    for (const TPolyLine& p : el.PolyLines)
+        if (mostra(p)) {
+            const bool plana = !(p.Flags & (8 | 16 | 64));
+            const auto eixos = EixosOCS(P3(p.Extrusao));
+            for (const TVertice& v : p.Vertices) {
+                TP3 q = v.Ponto ? P3(*v.Ponto) : TP3{0, 0, 0};
+                if (plana) q = DoOCS(eixos, {q[0], q[1], p.Elevacao.ComoDouble()});
+                IncluiPonto(caixa, m, q);
+            }
+        }
+    for (const TPolyLineLeve& p : el.PolyLinesLeves)
+        if (mostra(p)) {
+            const auto eixos = EixosOCS(P3(p.Extrusao));
+            for (const TVerticeLeve& v : p.Vertices)
+                IncluiPonto(
+                    caixa, m,
+                    DoOCS(eixos, {v.X.ComoDouble(), v.Y.ComoDouble(), p.Elevacao.ComoDouble()}));
+        }
+    for (const TSolido& s : el.Solidos)
+        if (mostra(s)) {
+            const auto eixos = EixosOCS(P3(s.Extrusao));
+            for (const TPonto3D& p : s.Cantos)
+                IncluiPonto(caixa, m, DoOCS(eixos, P3(p)));
+        }
+    for (const TPontoDXF& p : el.Pontos)
+        if (mostra(p)) IncluiPonto(caixa, m, P3(p.Ponto));
+    for (const TMalha& malha : el.Malhas)
+        if (mostra(malha))
+            for (const TPonto3D& p : malha.Vertices)
+                IncluiPonto(caixa, m, P3(p));
+    for (const TLider& l : el.Lideres)
+        if (mostra(l))
+            for (const TPonto3D& p : l.Vertices)
+                IncluiPonto(caixa, m, P3(p));
+    for (const TCota& cota : el.Cotas)
+        if (mostra(cota))
+            if (const TBloco* b = desenho_.Bloco(cota.NomeBloco))
+                IncluiCaixa(caixa, m, CaixaDoBloco(*b, profundidade));
+    for (const TInsert& ins : el.Inserts) {
+        if (!mostra(ins)) continue;
+        const TBloco* b = desenho_.Bloco(ins.NomeBloco);
+        if (!b) continue;
+        const TCaixaCena local = CaixaDoBloco(*b, profundidade);
+        if (local.Vazia()) continue;
+        const TP3 base = b->Base ? P3(*b->Base) : TP3{0, 0, 0};
+        // The corner copies of an array bound all the others.
+        const double ultimaColuna = static_cast<double>(ColunasDoArranjo(ins) - 1);
+        const double ultimaLinha = static_cast<double>(LinhasDoArranjo(ins) - 1);
+        for (double i : {0.0, ultimaColuna})
+            for (double j : {0.0, ultimaLinha})
+                IncluiCaixa(caixa,
+                            m * MatrizDaInsercao(ins, base, i * ins.EspColunas.ComoDouble(),
+                                                 j * ins.EspLinhas.ComoDouble()),
+                            local);
+    }
+}
+
+TCaixaCena TPercurso::CaixaDoBloco(const TBloco& bloco, int profundidade) {
+    if (profundidade >= opcoes_.ProfundidadeMaxima) return {};
+    TCaixaMemo& memo = caixas_[&bloco];
+    if (memo.Estado != 0) return memo.Caixa; // done, or being measured (a cycle): empty so far
+    memo.Estado = 1;
+    TCaixaCena caixa;
+    IncluiElementos(bloco.Elementos, TMatriz{}, caixa, true, profundidade + 1);
+    TCaixaMemo& fim = caixas_[&bloco]; // the map may have grown meanwhile
+    fim.Estado = 2;
+    fim.Caixa = caixa;
+    return caixa;
+}
+
+bool TPercurso::TemConteudo(const TBloco& bloco, int profundidade) {
+    if (profundidade >= opcoes_.ProfundidadeMaxima) return true; // the walk stops there anyway
+    int& estado = conteudo_[&bloco];
+    if (estado != 0) return estado == 2; // known, or being looked at (a cycle adds nothing)
+    estado = 1;
+    const TElementos& e = bloco.Elementos;
+    bool tem = e.Faces3D.Count() || e.Linhas.Count() || e.Arcos.Count() || e.Circulos.Count() ||
+               e.PolyLines.Count() || e.Linhas3D.Count() || e.Elipses.Count() ||
+               e.Splines.Count() || e.PolyLinesLeves.Count() || e.Solidos.Count() ||
+               e.Pontos.Count() || e.Malhas.Count() || e.Lideres.Count() || e.NaoDesenhados.Count();
+    for (int i = 0; !tem && i < e.Inserts.Count(); ++i) {
+        const TBloco* b = desenho_.Bloco(e.Inserts[i].NomeBloco);
+        tem = b && TemConteudo(*b, profundidade + 1);
+    }
+    for (int i = 0; !tem && i < e.Cotas.Count(); ++i) {
+        const TBloco* b = desenho_.Bloco(e.Cotas[i].NomeBloco);
+        tem = b && TemConteudo(*b, profundidade + 1);
+    }
+    conteudo_[&bloco] = tem ? 2 : 3; // the map may have grown meanwhile
+    return tem;
+}
+
+TCaixaCena TPercurso::Limite() {
+    TCaixaCena caixa;
+    IncluiElementos(desenho_.Modelo, TMatriz{}, caixa, false, 0);
+    return caixa;
+}
+
+// ---- The walk ----
+
+void TPercurso::Percorre() {
+    const TCaixaCena limite = Limite();
+    const double tamanho = limite.Tamanho();
+    cena_.Tolerancia = opcoes_.ToleranciaRelativa * (tamanho > 0 ? tamanho : 1);
+    if (!(cena_.Tolerancia > 0) || !std::isfinite(cena_.Tolerancia)) cena_.Tolerancia = 1e-4;
+    const auto centro = limite.Centro();
+    for (std::size_t i = 0; i < 3; ++i)
+        cena_.Origem[i] = CoordenadaDaOrigem(centro[i]);
+
+    TContexto c;
+    c.Tolerancia = cena_.Tolerancia;
+    c.CorDoBloco = CorACI(7);
+    Elementos(desenho_.Modelo, c);
+}
+
+void TPercurso::Elementos(const TElementos& el, const TContexto& c) {
+    auto cada = [&](const auto& lista, auto&& desenha) {
+        for (int i = 0; i < lista.Count(); ++i) {
+            if (!emissor_.Visita()) return;
+            desenha(lista[i]);
+        }
+    };
+    cada(el.Faces3D, [&](const TFace3D& x) { Face3D(x, c); });
+    cada(el.Linhas, [&](const TLinha& x) { Linha(x, c, "LINE"); });
+    cada(el.Linhas3D, [&](const TLinha& x) { Linha(x, c, "3DLINE"); });
+    cada(el.Arcos, [&](const TArco& x) { Arco(x, c); });
+    cada(el.Circulos, [&](const TCirculo& x) { Circulo(x, c); });
+    cada(el.Elipses, [&](const TElipse& x) { Elipse(x, c); });
+    cada(el.Splines, [&](const TSpline& x) { Spline(x, c); });
+    cada(el.PolyLines, [&](const TPolyLine& x) { PolyLine(x, c); });
+    cada(el.PolyLinesLeves, [&](const TPolyLineLeve& x) { PolyLineLeve(x, c); });
+    cada(el.Solidos, [&](const TSolido& x) { Solido(x, c); });
+    cada(el.Pontos, [&](const TPontoDXF& x) { PontoDXF(x, c); });
+    cada(el.Malhas, [&](const TMalha& x) { Malha(x, c); });
+    cada(el.Lideres, [&](const TLider& x) { Lider(x, c); });
+    cada(el.NaoDesenhados, [&](const TNaoDesenhado& x) {
+        TRGB cor;
+        // An attribute definition in a block is a template for the insertions' attributes.
+        if (c.EmBloco && x.Tipo == "ATTDEF") return;
+        if (Prepara(x, c, cor)) cena_.Ignorados[x.Tipo.Texto()] += 1;
+    });
+    cada(el.Cotas, [&](const TCota& x) { Cota(x, c); });
+    cada(el.Inserts, [&](const TInsert& x) { Insercao(x, c); });
+}
+
+void TPercurso::Bloco(const TBloco& bloco, const TMatriz& m, const TEntidade& quem,
+                      const TContexto& c) {
+    for (const TBloco* a : ancestrais_)
+        if (a == &bloco) return; // inserts itself or an ancestor: drawn once, where it began
+    if (c.Profundidade >= opcoes_.ProfundidadeMaxima) {
+        emissor_.Avisa("O desenho tem blocos aninhados em mais de " +
+                       std::to_string(opcoes_.ProfundidadeMaxima) +
+                       " níveis: os mais fundos não são mostrados.");
+        return;
+    }
+    TContexto filho;
+    filho.M = c.M * m;
+    const double escala = filho.M.EscalaMaxima();
+    filho.Tolerancia =
+        escala > 0 && std::isfinite(escala) ? cena_.Tolerancia / escala : cena_.Tolerancia;
+    filho.EmBloco = true;
+    if (!Visivel(quem, c, filho.Camada)) return;
+    filho.CorDoBloco = CorDoElemento(quem, filho.Camada, c.CorDoBloco);
+    filho.Profundidade = c.Profundidade + 1;
+    ancestrais_.push_back(&bloco);
+    Elementos(bloco.Elementos, filho);
+    ancestrais_.pop_back();
+}
+
+void TPercurso::Insercao(const TInsert& ins, const TContexto& c) {
+    const TCamada* camada = nullptr;
+    if (!Visivel(ins, c, camada)) return;
+    const TBloco* bloco = desenho_.Bloco(ins.NomeBloco);
+    if (!bloco || !TemConteudo(*bloco)) return;
+    const TP3 base = bloco->Base ? P3(*bloco->Base) : TP3{0, 0, 0};
+    const long long colunas = ColunasDoArranjo(ins), linhas = LinhasDoArranjo(ins);
+    for (long long j = 0; j < linhas; ++j)
+        for (long long i = 0; i < colunas; ++i) {
+            // The first copy was counted as the element's own visit.
+            if ((i > 0 || j > 0) && !emissor_.Visita()) return;
+            Bloco(*bloco,
+                  MatrizDaInsercao(ins, base, static_cast<double>(i) * ins.EspColunas.ComoDouble(),
+                                   static_cast<double>(j) * ins.EspLinhas.ComoDouble()),
+                  ins, c);
+            if (emissor_.Parado()) return;
+        }
+}
+
+void TPercurso::Cota(const TCota& cota, const TContexto& c) {
+    // The dimension's block holds its geometry in world coordinates: placed as it is.
+    if (const TBloco* bloco = desenho_.Bloco(cota.NomeBloco)) Bloco(*bloco, TMatriz{}, cota, c);
+}

@@ -1,0 +1,105 @@
+#pragma once
+
+// The walk over a drawing's model space: one pass over its elements and, nested, the blocks
+// its insertions place, each element handed to the emitter in world coordinates.
+
+#include "Cena.h"
+#include "Emissor.h"
+
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+// Where a list of elements is being drawn: the placement into the world and what an
+// insertion hands down to its block's elements.
+struct TContexto {
+    TMatriz M;
+    // The chord tolerance in the block's own units (the world's divided by the placement's
+    // largest scale).
+    double Tolerancia = 0;
+    bool EmBloco = false;
+    // The inserting entity's effective layer (for elements on layer 0) and resolved colour
+    // (for ByBlock); at the top level no layer and white.
+    const TCamada* Camada = nullptr;
+    TRGB CorDoBloco{};
+    int Profundidade = 0;
+};
+
+class TPercurso {
+  public:
+    TPercurso(const TDesenho& desenho, const TOpcoesDaCena& opcoes, TCena& cena);
+    void Percorre();
+
+  private:
+    // Bound of the drawing before the walk (for the tolerance and the origin).
+    TCaixaCena Limite();
+    TCaixaCena CaixaDoBloco(const TBloco& bloco, int profundidade);
+    // Whether placing the block adds anything at all (an array of empty blocks is skipped
+    // whole).
+    bool TemConteudo(const TBloco& bloco, int profundidade = 0);
+    void IncluiElementos(const TElementos& el, const TMatriz& m, TCaixaCena& caixa, bool emBloco,
+                         int profundidade);
+
+    void Elementos(const TElementos& el, const TContexto& c);
+    // The element's effective layer and whether it is drawn; its colour in `cor`.
+    bool Visivel(const TEntidade& e, const TContexto& c, const TCamada*& camada);
+    bool Prepara(const TEntidade& e, const TContexto& c, TRGB& cor);
+    const TCamada* CamadaPorNome(const TNome& nome);
+
+    void Insercao(const TInsert& ins, const TContexto& c);
+    void Cota(const TCota& cota, const TContexto& c);
+    void Bloco(const TBloco& bloco, const TMatriz& m, const TEntidade& quem, const TContexto& c);
+
+    // ElementosCurvas.cpp
+    void Linha(const TLinha& l, const TContexto& c, const std::string& tipo);
+    void Arco(const TArco& a, const TContexto& c);
+    void Circulo(const TCirculo& a, const TContexto& c);
+    void ArcoNoOCS(TRGB cor, const TContexto& c, const TP3& centro, double raio, double a0,
+                   double a1, const TP3& extrusao, double espessura, const std::string& tipo);
+    void Elipse(const TElipse& e, const TContexto& c);
+    void Spline(const TSpline& s, const TContexto& c);
+    // A curve cut by `pontos` at a tolerance (block coordinates), drawn and measured.
+    void Curva(TRGB cor, const TContexto& c, const std::function<std::vector<TP3>(double)>& pontos,
+               const std::string& tipo);
+    void PolyLine(const TPolyLine& p, const TContexto& c);
+    void Polilinha2D(TRGB cor, const TContexto& c, const std::vector<TVertice2D>& v, bool fechada,
+                     double elevacao, const TP3& extrusao, double espessura,
+                     const std::string& tipo);
+    void Polilinha3D(const TPolyLine& p, const TContexto& c, TRGB cor);
+    void PolyLineLeve(const TPolyLineLeve& p, const TContexto& c);
+    void Lider(const TLider& l, const TContexto& c);
+    void PontoDXF(const TPontoDXF& p, const TContexto& c);
+    // The sides that thickness sweeps from a curve (block coordinates) along `altura`.
+    void Extrusao(const TContexto& c, const std::vector<TP3>& curva, const TP3& altura, TRGB cor);
+
+    // ElementosFaces.cpp
+    void Face3D(const TFace3D& f, const TContexto& c);
+    void Solido(const TSolido& s, const TContexto& c);
+    void MalhaPoligonal(const TPolyLine& p, const TContexto& c, TRGB cor);
+    void MalhaDeFaces(const TPolyLine& p, const TContexto& c, TRGB cor);
+    void Malha(const TMalha& m, const TContexto& c);
+    // A planar-ish polygon (world coordinates) as a fan of lit triangles with one normal;
+    // returns its area.
+    double Poligono(const std::vector<TP3>& w, TRGB cor, bool sonda);
+
+    const TDesenho& desenho_;
+    const TOpcoesDaCena& opcoes_;
+    TCena& cena_;
+    TEmissor emissor_;
+    std::unordered_map<std::string, const TCamada*> camadas_; // by name in upper case
+    std::unordered_map<const std::string*, const TCamada*> porTexto_;
+    std::vector<const TBloco*> ancestrais_;
+    struct TCaixaMemo {
+        int Estado = 0; // 0 not yet, 1 being measured, 2 done
+        TCaixaCena Caixa;
+    };
+    std::unordered_map<const TBloco*, TCaixaMemo> caixas_;
+    std::unordered_map<const TBloco*, int> conteudo_; // 1 being looked at, 2 yes, 3 no
+    bool avisouProfundidade_ = false;
+};
+
+// Model values as the walk's doubles.
+inline TP3 P3(const TPonto3D& p) {
+    return {p.X.ComoDouble(), p.Y.ComoDouble(), p.Z.ComoDouble()};
+}
