@@ -7,6 +7,7 @@
 namespace {
 
 constexpr double DoisPi = 6.283185307179586476925286766559;
+constexpr int GrauMaximo = 32;
 
 bool Finito(const TP2& p) {
     return std::isfinite(p[0]) && std::isfinite(p[1]);
@@ -226,9 +227,36 @@ std::vector<TP3> Tridiagonal(std::vector<double> a, std::vector<double> b, std::
     return s;
 }
 
+// The unit tangents at the two ends of an open curve through q (three points or more),
+// estimated from five chords as CAD programs do for fit points without stored tangents
+// (Akima's weighting, with the chords continued beyond the ends). False when they are not
+// defined (zero or not finite).
+bool TangentesDasPontas(const std::vector<TP3>& q, double escala, TP3& t0, TP3& t1) {
+    const size_t n = q.size();
+    // d(j) = q[j] - q[j-1] for j = 1 .. n-1, scaled; continued linearly beyond both ends.
+    auto d = [&](long j) -> TP3 {
+        auto corda = [&](long i) { return Vezes(Menos(q[i], q[i - 1]), escala); };
+        const long ultimo = static_cast<long>(n) - 1;
+        if (j >= 1 && j <= ultimo) return corda(j);
+        if (j == 0) return Menos(Vezes(corda(1), 2), corda(2));
+        if (j == -1) return Menos(Vezes(Menos(Vezes(corda(1), 2), corda(2)), 2), corda(1));
+        const TP3 dn = Menos(Vezes(corda(ultimo), 2), corda(ultimo - 1));
+        return j == ultimo + 1 ? dn : Menos(Vezes(dn, 2), corda(ultimo));
+    };
+    auto tangente = [&](long k) {
+        const double v1 = Norma(Vetorial(d(k - 1), d(k))), v2 = Norma(Vetorial(d(k + 1), d(k + 2)));
+        const double a = v1 + v2 > 0 ? v1 / (v1 + v2) : 0.5;
+        return Soma(Vezes(d(k), 1 - a), Vezes(d(k + 1), a));
+    };
+    t0 = tangente(0);
+    t1 = tangente(static_cast<long>(n) - 1);
+    return Normaliza(t0) && Normaliza(t1);
+}
+
 // The C2 cubic through the points, parameterised by chord length, as a NURBS of degree 3 (one
-// Bezier piece per pair of points). Open: natural ends (no bending at the end points).
-// Closed: periodic, back to the first point. Empty when it cannot be made finite.
+// Bezier piece per pair of points). Open: the end tangents estimated from the points (three
+// or more), or natural ends (no bending there) where they cannot be. Closed: periodic, back
+// to the first point. Empty when it cannot be made finite.
 TNurbs CubicaPelosPontos(std::vector<TP3> q, bool fechada) {
     TNurbs c;
     const size_t k = q.size();
@@ -241,6 +269,9 @@ TNurbs CubicaPelosPontos(std::vector<TP3> q, bool fechada) {
         h[i] = Norma(dir[i]);
         if (!(h[i] > 0) || !std::isfinite(h[i]) || !Normaliza(dir[i])) return c;
     }
+    TP3 t0{}, t1{};
+    const double maiorCorda = *std::max_element(h.begin(), h.end());
+    const bool pontas = !fechada && k >= 3 && TangentesDasPontas(q, 1 / maiorCorda, t0, t1);
     // Tangents D at the points: h[i] D[i-1] + 2 (h[i-1] + h[i]) D[i] + h[i-1] D[i+1]
     // = 3 (h[i] dir[i-1] + h[i-1] dir[i]) inside; D scaled to the unit parameter per chord.
     const size_t m = k;
@@ -248,7 +279,11 @@ TNurbs CubicaPelosPontos(std::vector<TP3> q, bool fechada) {
     std::vector<TP3> r(m);
     for (size_t i = 0; i < m; ++i) {
         const bool inicio = !fechada && i == 0, fim = !fechada && i == m - 1;
-        if (inicio) {
+        if (inicio && pontas) {
+            a[i] = 0, b[i] = 1, cc[i] = 0, r[i] = t0;
+        } else if (fim && pontas) {
+            a[i] = 0, b[i] = 1, cc[i] = 0, r[i] = t1;
+        } else if (inicio) {
             a[i] = 0, b[i] = 2, cc[i] = 1, r[i] = Vezes(dir[0], 3);
         } else if (fim) {
             a[i] = 1, b[i] = 2, cc[i] = 0, r[i] = Vezes(dir[trechos - 1], 3);
@@ -384,7 +419,9 @@ std::vector<TP3> PontosDaSpline(int grau, const std::vector<double>& nos,
     if (controleBom) {
         TNurbs c;
         const int n = static_cast<int>(std::min<size_t>(controle.size(), 1 << 28));
-        c.Grau = std::clamp(grau, 1, n - 1);
+        // Degrees above CAD programs' limit (AutoCAD stops at 26) only cost time: each point
+        // takes degree^2 steps.
+        c.Grau = std::clamp(grau, 1, std::min(n - 1, GrauMaximo));
         const size_t m = static_cast<size_t>(n) + c.Grau + 1;
         bool nosBons = nos.size() == m && std::isfinite(nos.front()) && std::isfinite(nos.back()) &&
                        std::isfinite(nos.back() - nos.front()) && nos[c.Grau] < nos[n];
@@ -418,10 +455,8 @@ std::vector<TP3> PontosDaSpline(int grau, const std::vector<double>& nos,
     std::vector<TP3> q;
     for (const TP3& p : ajuste)
         if (Finito(p) && (q.empty() || p != q.back())) q.push_back(p);
-    if (q.size() > 1 && q.back() == q.front()) {
-        q.pop_back();
-        fechada = fechada || q.size() > 1;
-    }
+    // A closed curve's points may end with the first again: it is closed once.
+    if (fechada && q.size() > 1 && q.back() == q.front()) q.pop_back();
     if (q.size() < 2) return {};
     if (q.size() < 3) fechada = false;
     if (fechada || q.size() > 2) {

@@ -256,6 +256,15 @@ TEST(PontosDaSpline, PassaPelosPontosDeAjuste) {
         EXPECT_NEAR(std::hypot(p[0], p[1]), 5, 5e-3);
     EXPECT_NEAR(Comprimento(redonda), 10 * Pi, 1e-3 * 10 * Pi);
 
+    // The end tangents estimated from the points as CAD programs do: the length an
+    // independent interpolation (ezdxf's fit_points_to_cad_cv) gives these points.
+    const auto cad =
+        PontosDaSpline(3, {}, {}, {}, {{0, 0, 0}, {3, 4, 0}, {7, 4, 0}, {8, 9, 0}, {12, 10, 0}},
+                       false, 1e-6, 100000);
+    EXPECT_NEAR(Comprimento(cad), 18.802574558606654, 1e-5);
+    EXPECT_NEAR(std::atan2(cad[1][1], cad[1][0]), std::atan2(16.820423205425023, 7.008509668927093),
+                1e-2);
+
     // Two points: the straight line.
     const auto reta = PontosDaSpline(3, {}, {}, {}, {{0, 0, 0}, {3, 4, 0}}, false, 1e-4, 4096);
     EXPECT_NEAR(Comprimento(reta), 5, 1e-12);
@@ -297,6 +306,8 @@ TEST(Curvas, EntradaRuimNaoDaPontoNaoFinitoNemSaidaSemLimite) {
     for (int i = 0; i < 100000; ++i)
         muitos.push_back({double(i), double(i % 7), 0});
     EXPECT_LE(PontosDaSpline(3, {}, {}, muitos, {}, false, 1e-12, maximo).size(), size_t(maximo));
+    // ... and an absurd degree over them ends quickly (the test's timeout) with a curve.
+    EXPECT_GE(PontosDaSpline(1 << 30, {}, {}, muitos, {}, false, 1e-12, maximo).size(), 2u);
     EXPECT_LE(PontosDaSpline(3, {}, {}, {}, muitos, true, 1e-12, maximo).size(), size_t(maximo));
     // A polyline of many half circles with a tiny tolerance: bounded by 16 pieces a segment.
     std::vector<TVertice2D> bulges;
