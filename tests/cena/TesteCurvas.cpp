@@ -309,13 +309,19 @@ TEST(Curvas, EntradaRuimNaoDaPontoNaoFinitoNemSaidaSemLimite) {
     // ... and an absurd degree over them ends quickly (the test's timeout) with a curve.
     EXPECT_GE(PontosDaSpline(1 << 30, {}, {}, muitos, {}, false, 1e-12, maximo).size(), 2u);
     EXPECT_LE(PontosDaSpline(3, {}, {}, {}, muitos, true, 1e-12, maximo).size(), size_t(maximo));
-    // A polyline of many half circles with a tiny tolerance: bounded by 16 pieces a segment.
-    std::vector<TVertice2D> bulges;
-    for (int i = 0; i < 10000; ++i)
-        bulges.push_back({{double(i), 0}, 1, 0.5, 0.5});
-    const auto t = TracaPolilinha(bulges, true, 1e-12, 4096);
-    EXPECT_LE(t.Linha.size(), 16u * 10000 + 1);
-    EXPECT_LE(t.Triangulos.size(), 6u * 16 * 10000);
+    // A polyline of many wide half circles with a tiny tolerance: the whole trace within
+    // max(maximo, 16 pieces a segment), not maximo for each arc.
+    for (int vertices : {100, 1000}) {
+        std::vector<TVertice2D> bulges;
+        for (int i = 0; i < vertices; ++i)
+            bulges.push_back({{double(i), 0}, 1, 0.5, 0.5});
+        const auto t = TracaPolilinha(bulges, true, 1e-12, 4096);
+        const size_t pecas = std::max(4096, 16 * vertices);
+        EXPECT_LE(t.Linha.size(), pecas + 1) << vertices;
+        EXPECT_LE(t.Triangulos.size(), 6 * pecas) << vertices;
+        // Unit half circles, and the closing one of radius (vertices - 1) / 2.
+        EXPECT_NEAR(t.Area, 0.5 * Pi * (vertices - 1), 1e-9 * vertices) << vertices;
+    }
     // Empty inputs.
     EXPECT_TRUE(PontosDaSpline(3, {}, {}, {}, {}, false, 1e-3, 100).empty());
     EXPECT_TRUE(TracaPolilinha({}, true, 1e-3, 100).Linha.empty());
