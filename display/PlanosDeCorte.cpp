@@ -175,6 +175,17 @@ TFaixaDeProfundidade FaixaDoDesenho(const std::array<double, 3>& minimo,
     return faixa;
 }
 
+TFaixaDeProfundidade FaixaDaCaixa(const std::array<double, 3>& minimo,
+                                  const std::array<double, 3>& maximo) {
+    TFaixaDeProfundidade faixa;
+    TCaixa caixa;
+    caixa.Inclui(minimo);
+    caixa.Inclui(maximo);
+    const auto [menor, maior] = Faixa(caixa, LinhaDaMatrizAtual(), TOrigemLocal{});
+    faixa.Inclui(menor, maior);
+    return faixa;
+}
+
 TPlanos PlanosParaFaixa(const TFaixaDeProfundidade& faixa, const TPlanos& guardados) {
     if (!(faixa.MaisLonge > 0)) return guardados; // nothing in front of the eye
     if (faixa.MaisPerto >= guardados.Perto && faixa.MaisLonge <= guardados.Longe) return guardados;

@@ -30,6 +30,11 @@ struct TFaixaDeProfundidade {
 TFaixaDeProfundidade FaixaDoDesenho(const std::array<double, 3>& minimo,
                                     const std::array<double, 3>& maximo);
 
+// The depths of a box (in the coordinates the current modelview matrix takes) with the
+// current projection and modelview matrices.
+TFaixaDeProfundidade FaixaDaCaixa(const std::array<double, 3>& minimo,
+                                  const std::array<double, 3>& maximo);
+
 struct TPlanos {
     float Perto, Longe;
     bool operator==(const TPlanos&) const = default;

@@ -7,6 +7,7 @@
 #include "UExibe.h"
 
 #include <GL/glu.h>
+#include <algorithm>
 #include <memory>
 #include <unordered_map>
 
@@ -42,12 +43,24 @@ void MarcaCruzamento(GLUquadric* quadrica, const TPonto3D& h) {
     gluSphere(quadrica, 10.0, 7, 7);
 }
 
+// Marks where the line through S and E (direcao = E - S) crosses the face of corners v, when
+// the crossing lies inside the face.
+void MarcaSeCruzar(GLUquadric* quadrica, const TPonto3D& S, const TPonto3D& E,
+                   const TPonto3D& direcao, const TPonto3D (&v)[4]) {
+    TPonto3D normal, cruzamento;
+    NormalDaFace(v[0], v[1], v[2], normal);
+    if (ProdutoEscalar(direcao, normal) == 0) return; // parallel to the face
+    IntersecaoRetaPlano(S, E, v[0], v[1], v[2], cruzamento);
+    if (PontoDentroDaFace(cruzamento, v[0], v[1], v[2], v[3]))
+        MarcaCruzamento(quadrica, cruzamento);
+}
+
 } // namespace
 
 void TestaSelecao(const TPonto3D& S, const TPonto3D& E) {
     const Quadrica quadrica(gluNewQuadric(), gluDeleteQuadric);
     if (!quadrica) return; // out of memory: no markers this time
-    TPonto3D direcao, v[4], normal, cruzamento;
+    TPonto3D direcao, v[4];
     Diferenca(E, S, direcao);
     std::unordered_map<const TBloco*, TAlcance> alcances; // each block's, found once per run
 
@@ -60,12 +73,27 @@ void TestaSelecao(const TPonto3D& S, const TPonto3D& E) {
             alcance = alcances.emplace(bloco, AlcanceDasFaces(bloco->Elementos.Faces3D)).first;
         if (!LinhaPodeAlcancar(S, E, m, alcance->second)) continue; // no face near the line
         for (const TFace3D& face : bloco->Elementos.Faces3D) {
-            if (!CantosTransformados(face, m, v)) continue;
-            NormalDaFace(v[0], v[1], v[2], normal);
-            if (ProdutoEscalar(direcao, normal) == 0) continue; // parallel to the face
-            IntersecaoRetaPlano(S, E, v[0], v[1], v[2], cruzamento);
-            if (PontoDentroDaFace(cruzamento, v[0], v[1], v[2], v[3]))
-                MarcaCruzamento(quadrica.get(), cruzamento);
+            if (CantosTransformados(face, m, v)) MarcaSeCruzar(quadrica.get(), S, E, direcao, v);
         }
+    }
+}
+
+void TestaSelecaoEmTriangulos(const TPonto3D& S, const TPonto3D& E,
+                              const std::vector<std::array<float, 9>>& triangulos) {
+    if (triangulos.empty()) return;
+    const Quadrica quadrica(gluNewQuadric(), gluDeleteQuadric);
+    if (!quadrica) return; // out of memory: no markers this time
+    MatrizGL m;
+    glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
+    TPonto3D direcao, v[4];
+    Diferenca(E, S, direcao);
+    for (const std::array<float, 9>& t : triangulos) {
+        if (!LinhaPodeAlcancar(S, E, m, AlcanceDoTriangulo(t))) continue; // far from the line
+        for (int k = 0; k < 4; ++k) { // a face whose last corner repeats
+            const int canto = 3 * std::min(k, 2);
+            DefinePonto(v[k], t[canto], t[canto + 1], t[canto + 2]);
+            TransformaPonto(m, v[k]);
+        }
+        MarcaSeCruzar(quadrica.get(), S, E, direcao, v);
     }
 }

@@ -6,7 +6,9 @@
 
 #include "Entidades.h"
 
+#include <array>
 #include <string>
+#include <vector>
 
 // Each face in its own colour (grey-blue when it has none, the current colour for the
 // "keep colour" marker), two triangles split along P0-P2; a three-cornered face gives one.
@@ -42,3 +44,8 @@ const TBloco* ProcuraBloco(const std::string& nome);
 // Tests the line through S and E (in the current model-view space) against the 3D faces of
 // every inserted block and marks each crossing inside a face with a white sphere.
 void TestaSelecao(const TPonto3D& S, const TPonto3D& E);
+
+// The same test and markers for triangles (three corners, nine floats each) placed by the
+// current model-view matrix: the faces a full drawing's insertions place.
+void TestaSelecaoEmTriangulos(const TPonto3D& S, const TPonto3D& E,
+                              const std::vector<std::array<float, 9>>& triangulos);

@@ -32,14 +32,12 @@ std::array<Vetor, 4> Cantos(const TFace3D& face) {
 // reals), and far below what keeps the bound useful.
 constexpr double Folga = 1e-6;
 
-} // namespace
-
-TAlcance AlcanceDasFaces(const TList<TFace3D>& faces) {
+// The box of the corners and the longest perimeter, grown face by face.
+struct TAcumulaAlcance {
     Vetor minimo{HUGE_VAL, HUGE_VAL, HUGE_VAL}, maximo{-HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
     double maiorPerimetro = 0;
-    for (const TFace3D& face : faces) {
-        if (!FaceTemCantos(face)) continue;
-        const auto v = Cantos(face);
+
+    void Inclui(const std::array<Vetor, 4>& v) {
         double perimetro = 0;
         for (int k = 0; k < 4; ++k) {
             perimetro += Norma(Menos(v[(k + 1) % 4], v[k]));
@@ -50,12 +48,31 @@ TAlcance AlcanceDasFaces(const TList<TFace3D>& faces) {
         }
         maiorPerimetro = std::max(maiorPerimetro, perimetro);
     }
-    TAlcance alcance;
-    if (minimo[0] > maximo[0]) return alcance; // no face: nothing to reach but the origin
-    for (int i = 0; i < 3; ++i)
-        alcance.centro[i] = (minimo[i] + maximo[i]) / 2;
-    alcance.raio = Norma(Menos(maximo, alcance.centro)) + maiorPerimetro / 4;
-    return alcance;
+
+    TAlcance Alcance() const {
+        TAlcance alcance;
+        if (minimo[0] > maximo[0]) return alcance; // no face: nothing to reach but the origin
+        for (int i = 0; i < 3; ++i)
+            alcance.centro[i] = (minimo[i] + maximo[i]) / 2;
+        alcance.raio = Norma(Menos(maximo, alcance.centro)) + maiorPerimetro / 4;
+        return alcance;
+    }
+};
+
+} // namespace
+
+TAlcance AlcanceDasFaces(const TList<TFace3D>& faces) {
+    TAcumulaAlcance acumula;
+    for (const TFace3D& face : faces)
+        if (FaceTemCantos(face)) acumula.Inclui(Cantos(face));
+    return acumula.Alcance();
+}
+
+TAlcance AlcanceDoTriangulo(const std::array<float, 9>& t) {
+    TAcumulaAlcance acumula;
+    const Vetor a{t[0], t[1], t[2]}, b{t[3], t[4], t[5]}, c{t[6], t[7], t[8]};
+    acumula.Inclui({a, b, c, c});
+    return acumula.Alcance();
 }
 
 bool LinhaPodeAlcancar(const TPonto3D& S, const TPonto3D& E, const MatrizGL& M,

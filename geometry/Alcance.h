@@ -25,6 +25,10 @@ struct TAlcance {
 // its last one; faces of fewer corners are left out).
 TAlcance AlcanceDasFaces(const TList<TFace3D>& faces);
 
+// The reach of one triangle (three corners, nine floats), read as a face whose last corner
+// repeats.
+TAlcance AlcanceDoTriangulo(const std::array<float, 9>& triangulo);
+
 // False only when the unbounded line through S and E passes so far from the reach, placed
 // by the affine matrix M, that no crossing of it with a face plane can be inside a face;
 // with a margin that covers the rounding of the probe's own arithmetic. True whenever in
