@@ -1,4 +1,6 @@
-// dxfdump: loads a DXF file with the viewer's reader and prints what it made of it as JSON.
+// dxfdump: loads a DXF file with the viewer's reader and prints what it made of it as JSON,
+// or with --cena what the full drawing mode draws of it.
+#include "DumpCena.h"
 #include "DumpJSON.h"
 #include "UDXF.h"
 
@@ -12,17 +14,20 @@ namespace {
 
 struct Argumentos {
     bool soContagens = false;
+    bool cena = false; // what the full drawing mode draws, instead of the model
     std::string arquivo;
 };
 
-// "[--counts] FILE" in either order; nothing for anything else.
+// "[--counts | --cena] FILE" in either order; nothing for anything else.
 std::optional<Argumentos> LeArgumentos(int argc, char** argv) {
     Argumentos a;
     bool temArquivo = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
-        if (arg == "--counts" && !a.soContagens) {
+        if (arg == "--counts" && !a.soContagens && !a.cena) {
             a.soContagens = true;
+        } else if (arg == "--cena" && !a.cena && !a.soContagens) {
+            a.cena = true;
         } else if (!temArquivo && !arg.empty() && arg[0] != '-') {
             a.arquivo = arg;
             temArquivo = true;
@@ -39,7 +44,7 @@ std::optional<Argumentos> LeArgumentos(int argc, char** argv) {
 int main(int argc, char** argv) {
     auto args = LeArgumentos(argc, argv);
     if (!args) {
-        std::fprintf(stderr, "usage: dxfdump [--counts] FILE\n");
+        std::fprintf(stderr, "usage: dxfdump [--counts | --cena] FILE\n");
         return 2;
     }
 
@@ -52,10 +57,12 @@ int main(int argc, char** argv) {
         linha = e.Linha();
     }
     try {
-        std::string json = ModeloEmJSON(erro, args->soContagens, linha);
+        // A failed load still shows what was read: its scene too.
+        std::string json = args->cena ? CenaEmJSON(DecompoeDesenho(Desenho), erro, linha)
+                                      : ModeloEmJSON(erro, args->soContagens, linha);
         std::fwrite(json.data(), 1, json.size(), stdout);
     } catch (const std::bad_alloc&) {
-        // The model fitted in memory but its text did not.
+        // The model fitted in memory but its scene or its text did not.
         std::fprintf(stderr, "dxfdump: Out of memory\n");
         return 1;
     }
