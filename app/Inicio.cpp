@@ -10,12 +10,17 @@
 #include <cstdio>
 #include <cstdlib>
 
-std::optional<QString> LeLinhaDeComando(const QStringList& argumentos) {
+TLinhaDeComando LeOpcoesDeInicio(const QStringList& argumentos) {
     QCommandLineParser linha;
     linha.setApplicationDescription(
         QStringLiteral("Vistrel de Arquivos DXF: mostra desenhos DXF em 3D."));
     linha.addHelpOption();
     linha.addVersionOption();
+    const QCommandLineOption completo(
+        QStringLiteral("completo"),
+        QStringLiteral("Abre com a opção Exibir > Desenho completo ligada: todo o desenho, "
+                       "enquadrado, em suas cores, como nos programas de CAD."));
+    linha.addOption(completo);
     linha.addPositionalArgument(QStringLiteral("arquivo"),
                                 QStringLiteral("O desenho DXF a abrir (opcional)."),
                                 QStringLiteral("[arquivo]"));
@@ -25,8 +30,14 @@ std::optional<QString> LeLinhaDeComando(const QStringList& argumentos) {
         std::fputs("VistrelDXF: só um arquivo pode ser aberto de cada vez.\n", stderr);
         std::exit(1);
     }
-    if (arquivos.isEmpty()) return std::nullopt;
-    return arquivos.front();
+    TLinhaDeComando lida;
+    lida.Completo = linha.isSet(completo);
+    if (!arquivos.isEmpty()) lida.Arquivo = arquivos.front();
+    return lida;
+}
+
+std::optional<QString> LeLinhaDeComando(const QStringList& argumentos) {
+    return LeOpcoesDeInicio(argumentos).Arquivo;
 }
 
 namespace {

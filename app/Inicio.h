@@ -7,8 +7,16 @@
 
 #include <optional>
 
-// The file named on the command line, if any. --help, --version and a wrong command line
-// are answered here, and end the program.
+// What the command line asks for: the file to open, if any, and whether the window starts
+// with "Desenho completo" on (--completo). --help, --version and a wrong command line are
+// answered here, and end the program.
+struct TLinhaDeComando {
+    std::optional<QString> Arquivo;
+    bool Completo = false;
+};
+TLinhaDeComando LeOpcoesDeInicio(const QStringList& argumentos);
+
+// The file named on the command line, if any (the rest as LeOpcoesDeInicio).
 std::optional<QString> LeLinhaDeComando(const QStringList& argumentos);
 
 // Why no OpenGL context can be had on this display, in the user's words; empty when one

@@ -1,6 +1,7 @@
 #include "LeDXF.h"
 
 #include "Carga.h"
+#include "CenaGL.h"
 #include "ErroDeArquivo.h"
 #include "OGLDescription.h"
 
@@ -58,6 +59,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), OpenDialog(EscolheArquivo
 }
 
 TForm1::~TForm1() {
+    LiberaCenaGL(); // while the view and its context are still whole
     if (Form1 == this) Form1 = nullptr;
 }
 
@@ -99,6 +101,12 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::LeArquivo(const QString& nome) {
+    // Whatever the load's outcome, the drawing changes: the full drawing's scene is made
+    // again from it, and the old one's memory is free for the load.
+    cenaVelha_ = true;
+    cenaFalhou_ = false;
+    LiberaCenaGL();
+    cena_.reset();
     {
         carregando_ = true;
         const auto fim = qScopeGuard([this] { carregando_ = false; });

@@ -4,6 +4,7 @@
 // that set the field of view, the turn of the drawing and the camera's place, the tool bar
 // with the open and exit buttons, and the menu.
 
+#include "Cena.h"
 #include "OGLCam.h"
 #include "OGLView.h"
 #include "PosicaoDaCamera.h"
@@ -15,9 +16,12 @@
 #include <array>
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
+
+class TCenaGL;
 
 class TForm1 : public QMainWindow, public Ui::LeDXF {
     Q_OBJECT
@@ -30,10 +34,21 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
     QAction* N1 = nullptr; // the separator of the file menu
 
     // The menu "Exibir", after "Arquivo": what the view shows beyond its default picture.
-    // Both options are off at every start and kept nowhere.
+    // Its options are off at every start and kept nowhere.
     QMenu* Exibir1 = nullptr;
     QAction* FacesDosDoisLados1 = nullptr; // faces drawn and lit from both sides
     QAction* Polilinhas1 = nullptr;        // plain polylines and polygon meshes as lines
+    // Every element of the model space in its place and colour, framed; the two options
+    // above have no effect (and are greyed) while it is on.
+    QAction* DesenhoCompleto1 = nullptr;
+
+    // How the full drawing decomposes a drawing (its budget of vertices among them).
+    // Replaceable, so that a test can reach the budget with a small drawing.
+    TOpcoesDaCena OpcoesDaCena;
+    // The message of the last scene that stopped short of the whole drawing (its budget
+    // reached), shown to the user once; empty while the scene holds the whole drawing or has
+    // not been made.
+    const std::optional<std::string>& AvisoDaCena() const { return avisoDaCena_; }
 
     // Asks the user for a DXF file to open; nullopt when the user cancels. Replaceable, so
     // that a test can answer in the user's place.
@@ -87,6 +102,13 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
     void ConfiguraCenaNoMundo(const std::array<double, 3>& origem);
     void AjustaPlanos(const TExtremos& e);
     void DesenhaModelo(const TExtremos& e);
+    // The full drawing's paint, and its scene's life (PinturaCompleta.cpp).
+    void PintaDesenhoCompleto();
+    void MontaCena();
+    void AjustaPlanosDaCena();
+    void LiberaCenaGL();
+    // The fixed line the probe tests, from inicio to fim, in eye coordinates.
+    static void LinhaDaSonda(TPonto3D& inicio, TPonto3D& fim);
     void GuardaDisposicao();
     // The mouse in the view moves the bars; true when the event was one of them.
     bool MouseNaVista(QEvent* evento);
@@ -108,6 +130,18 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
     // Set when a paint of the current drawing failed: its error has been shown once, and the
     // view shows the background until the next load instead of failing on every paint.
     bool desenhoFalhou_ = false;
+
+    // The full drawing's scene: made from the loaded drawing by the first paint in the mode
+    // after each load (also a failed one, which keeps what was read), sent to the view's
+    // context once, and kept without its vertices for the framing, the clip planes and the
+    // probe. A paint of it that failed has shown its error; the mode shows the background
+    // until the next load.
+    bool cenaVelha_ = true;
+    bool cenaFalhou_ = false;
+    std::unique_ptr<TCena> cena_;
+    std::unique_ptr<TCenaGL> cenaGL_; // deleted with the view's context current
+    QMetaObject::Connection contextoDaCena_;
+    std::optional<std::string> avisoDaCena_;
 };
 
 // The one main window of the program, created at start-up.

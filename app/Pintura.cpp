@@ -1,5 +1,6 @@
 // The paint cycle: scene set-up, camera placed from the extents and the camera bars, the
-// drawing turned by the rotation bars, every entity list, and the selection probe.
+// drawing turned by the rotation bars, every entity list, and the selection probe. The
+// "Desenho completo" mode paints in PinturaCompleta.cpp instead.
 
 #include "Aplicacao.h"
 #include "ConfiguraCena.h"
@@ -16,6 +17,10 @@
 #include <optional>
 
 void TForm1::View3DPaint(TObject*) {
+    if (DesenhoCompleto1->isChecked()) {
+        if (Carregado && !carregando_) PintaDesenhoCompleto();
+        return;
+    }
     TExtremos e;
     Extremos(e.XMin, e.YMin, e.ZMin, e.XMax, e.YMax, e.ZMax);
     if (!Carregado || desenhoFalhou_ || carregando_) return;
@@ -86,9 +91,13 @@ void TForm1::DesenhaModelo(const TExtremos& e) {
     Selecao();
 }
 
-void TForm1::Selecao() {
-    TPonto3D fim, inicio;
+void TForm1::LinhaDaSonda(TPonto3D& inicio, TPonto3D& fim) {
     DefinePonto(fim, 4, 3, -10);
     DefinePonto(inicio, 4, 3, 40);
+}
+
+void TForm1::Selecao() {
+    TPonto3D fim, inicio;
+    LinhaDaSonda(inicio, fim);
     TestaSelecao(inicio, fim);
 }

@@ -1,6 +1,7 @@
 // The program: the application with its error handler, and the main window; a file named
-// on the command line opens once the window shows. Without OpenGL the window cannot be
-// shown at all: the user gets the reason in a message box instead, and the program ends.
+// on the command line opens once the window shows (with --completo, in the "Desenho
+// completo" mode). Without OpenGL the window cannot be shown at all: the user gets the
+// reason in a message box instead, and the program ends.
 
 #include "Aplicacao.h"
 #include "Inicio.h"
@@ -14,7 +15,7 @@ int main(int argc, char** argv) {
     TAplicacao aplicacao(argc, argv);
     TAplicacao::setApplicationName(QStringLiteral("VistrelDXF"));
     TAplicacao::setApplicationVersion(QStringLiteral(VISTREL_VERSAO));
-    const std::optional<QString> arquivo = LeLinhaDeComando(TAplicacao::arguments());
+    const TLinhaDeComando linha = LeOpcoesDeInicio(TAplicacao::arguments());
     if (const QString falta = FaltaDeOpenGL(); !falta.isEmpty()) {
         std::fprintf(stderr, "VistrelDXF: %s\n", qPrintable(falta));
         // Qt's off-screen and minimal platforms show nothing to anyone: no box to wait on.
@@ -26,7 +27,8 @@ int main(int argc, char** argv) {
 
     TForm1 janela;
     Form1 = &janela;
+    janela.DesenhoCompleto1->setChecked(linha.Completo);
     janela.show();
-    if (arquivo) janela.AbreAoIniciar(*arquivo);
+    if (linha.Arquivo) janela.AbreAoIniciar(*linha.Arquivo);
     return TAplicacao::exec();
 }

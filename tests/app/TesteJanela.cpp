@@ -92,7 +92,8 @@ TEST_F(Janela, AtalhosAbremAlternamOpcoesEFechamETabSegueAsBarras) {
             EXPECT_GE(pinturas_, 1);
         }
     }
-    EXPECT_EQ(opcoes, (QStringList{"Faces dos &dois lados Ctrl+D", "&Polilinhas Ctrl+L"}));
+    EXPECT_EQ(opcoes, (QStringList{"Faces dos &dois lados Ctrl+D", "&Polilinhas Ctrl+L",
+                                   "Desenho &completo Ctrl+T"}));
 
     j.OpenDialog = [](QWidget*) { return std::optional(Amostra("malha_poliface_cubo.dxf")); };
     QTest::keyClick(&j, Qt::Key_A, Qt::ControlModifier);

@@ -40,6 +40,7 @@ TLeituraOpcoes LeOpcoesSnap(const std::vector<std::string>& argumentos) {
         if (bool* chave = nome == "--window"      ? &opcoes.janela
                           : nome == "--two-sided" ? &opcoes.doisLados
                           : nome == "--polylines" ? &opcoes.polilinhas
+                          : nome == "--completo"  ? &opcoes.completo
                                                   : nullptr) {
             *chave = true;
             continue;

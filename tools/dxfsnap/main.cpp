@@ -34,6 +34,7 @@ void PosicionaBarras(TForm1& janela, const TOpcoesSnap& opcoes) {
     janela.CamZ->setValue(opcoes.camera[2]);
     janela.FacesDosDoisLados1->setChecked(opcoes.doisLados);
     janela.Polilinhas1->setChecked(opcoes.polilinhas);
+    janela.DesenhoCompleto1->setChecked(opcoes.completo);
 }
 
 } // namespace
@@ -76,6 +77,11 @@ int main(int argc, char** argv) {
     QImage imagem = ImagemDaVista(*janela.View3D, janela.Cam);
     if (opcoes.janela) imagem = janela.grab().toImage();
     TAplicacao::processEvents(); // a paint that failed reports from the event loop
+    // A scene that stopped at its budget is drawn as far as it fits: a warning, not a failure.
+    if (const auto& aviso = janela.AvisoDaCena(); aviso && falhaNoDesenho == *aviso) {
+        std::cerr << "dxfsnap: " << opcoes.entrada << ": " << *aviso << "\n";
+        falhaNoDesenho.clear();
+    }
     if (!falhaNoDesenho.empty()) {
         std::cerr << "dxfsnap: " << opcoes.entrada << ": " << falhaNoDesenho << "\n";
         return 1;
