@@ -52,10 +52,29 @@ class Desenho:
         self.ponto(10, centro)
         self.g(40, raio)
 
-    def arco(self, camada, cor, centro, raio, ini, fim):
+    def arco(self, camada, cor, centro, raio, ini, fim, eixo=None):
         self.circulo(camada, cor, centro, raio, "ARC")
         self.g(50, ini)
         self.g(51, fim)
+        if eixo is not None:
+            for codigo, v in zip((210, 220, 230), eixo):
+                self.g(codigo, v)
+
+    def polilinha_leve(self, camada, cor, vertices, largura=None, fechada=False):
+        """LWPOLYLINE; each vertex (x, y) or (x, y, bulge)."""
+        self.g(0, "LWPOLYLINE")
+        self.g(8, camada)
+        if cor is not None:
+            self.g(62, cor)
+        self.g(90, len(vertices))
+        self.g(70, 1 if fechada else 0)
+        if largura is not None:
+            self.g(43, largura)
+        for v in vertices:
+            self.g(10, f"{float(v[0]):.6g}")
+            self.g(20, f"{float(v[1]):.6g}")
+            if len(v) > 2:
+                self.g(42, v[2])
 
     def polilinha(self, camada, cor, flags, pontos):
         self.g(0, "POLYLINE")
@@ -73,9 +92,13 @@ class Desenho:
         self.g(0, "SEQEND")
         self.g(8, camada)
 
-    def insercao(self, camada, bloco, ponto, escala=(1, 1, 1), rotacao=None, eixo=None):
+    def insercao(self, camada, bloco, ponto, escala=(1, 1, 1), rotacao=None, eixo=None,
+                 cor=None, matriz=None):
+        """matriz: (columns, rows, column spacing, row spacing), as AutoCAD's MINSERT."""
         self.g(0, "INSERT")
         self.g(8, camada)
+        if cor is not None:
+            self.g(62, cor)
         self.g(2, bloco)
         self.ponto(10, ponto)
         for codigo, v in zip((41, 42, 43), escala):
@@ -85,6 +108,9 @@ class Desenho:
             self.g(50, rotacao)
         if eixo is not None:
             for codigo, v in zip((210, 220, 230), eixo):
+                self.g(codigo, v)
+        if matriz is not None:
+            for codigo, v in zip((70, 71, 44, 45), matriz):
                 self.g(codigo, v)
 
     def bloco(self, nome, base=(0, 0, 0)):
@@ -112,10 +138,10 @@ class Desenho:
         self.g(0, "TABLE")
         self.g(2, "LAYER")
         self.g(70, len(camadas))
-        for nome, cor in camadas:
+        for nome, cor, *flags in camadas:
             self.g(0, "LAYER")
             self.g(2, nome)
-            self.g(70, 0)
+            self.g(70, flags[0] if flags else 0)
             if cor is not None:
                 self.g(62, cor)
             self.g(6, "CONTINUOUS")
@@ -260,8 +286,129 @@ def faces_na_sonda():
     d.grava("placa_cruzada_pela_sonda.dxf")
 
 
+def moldura(d, camada, cor, x1, y1, x2, y2):
+    """Four lines round a rectangle: what frames the drawings below the same whatever else
+    shows."""
+    cantos = [(x1, y1, 0), (x2, y1, 0), (x2, y2, 0), (x1, y2, 0)]
+    for p, q in zip(cantos, cantos[1:] + cantos[:1]):
+        d.linha(camada, cor, p, q)
+
+
+def arco_espelhado():
+    """A red arc whose extrusion is (0, 0, -1): OCS centre (50, 0), angles 0 to 180, which is
+    the upper half circle about the world point (-50, 0); in a green frame from -100 to 100."""
+    d = Desenho()
+    d.secao("ENTITIES")
+    moldura(d, "0", 3, -100, -60, 100, 60)
+    d.arco("0", 1, (50, 0, 0), 40, 0, 180, eixo=(0, 0, -1))
+    d.fim_secao()
+    d.grava("arco_com_extrusao_negativa.dxf")
+
+
+def polilinha_arqueada():
+    """A yellow light-weight polyline 10 wide from (-50, 0) to (50, 0) with bulge 1: the half
+    circle below the chord, through (0, -50); in a green frame from -100 to 100."""
+    d = Desenho()
+    d.secao("ENTITIES")
+    moldura(d, "0", 3, -100, -100, 100, 100)
+    d.polilinha_leve("0", 2, [(-50, 0, 1), (50, 0)], largura=10)
+    d.fim_secao()
+    d.grava("polilinha_com_bulge_e_largura.dxf")
+
+
+def cores_por_bloco():
+    """A square face of colour ByBlock in block QUADRO, inserted ByBlock by block PAR (twice,
+    side by side); PAR inserted in red at the left and in blue at the right."""
+    d = Desenho()
+    d.secao("BLOCKS")
+    d.bloco("QUADRO")
+    d.face("0", 0, (0, 0, 0), (40, 0, 0), (40, 40, 0), (0, 40, 0))
+    d.fim_bloco()
+    d.bloco("PAR")
+    d.insercao("0", "QUADRO", (0, 0, 0), cor=0)
+    d.insercao("0", "QUADRO", (50, 0, 0), cor=0)
+    d.fim_bloco()
+    d.fim_secao()
+    d.secao("ENTITIES")
+    d.insercao("0", "PAR", (-100, 0, 0), cor=1)
+    d.insercao("0", "PAR", (10, 0, 0), cor=5)
+    d.fim_secao()
+    d.grava("cores_por_bloco_aninhadas.dxf")
+
+
+def camadas_ocultas():
+    """A green face on a visible layer; red ones on a layer that is off (colour -1) and blue
+    ones on a frozen layer (flag 1), at the top level and inside an inserted block."""
+    d = Desenho()
+    d.camadas([("VISIVEL", 3), ("DESLIGADA", -1), ("CONGELADA", 5, 1)])
+    d.secao("BLOCKS")
+    d.bloco("OCULTOS")
+    d.face("DESLIGADA", None, (0, 0, 0), (40, 0, 0), (40, 40, 0), (0, 40, 0))
+    d.face("CONGELADA", 5, (50, 0, 0), (90, 0, 0), (90, 40, 0), (50, 40, 0))
+    d.fim_bloco()
+    d.fim_secao()
+    d.secao("ENTITIES")
+    d.face("VISIVEL", None, (0, 0, 0), (100, 0, 0), (100, 60, 0), (0, 60, 0))
+    d.face("DESLIGADA", None, (150, 0, 0), (200, 0, 0), (200, 60, 0), (150, 60, 0))
+    d.face("CONGELADA", None, (-100, 0, 0), (-50, 0, 0), (-50, 60, 0), (-100, 60, 0))
+    d.insercao("VISIVEL", "OCULTOS", (0, 100, 0))
+    d.fim_secao()
+    d.grava("camadas_desligada_e_congelada.dxf")
+
+
+def matriz_de_insercoes():
+    """MINSERT of a 10 x 10 red square: 3 columns 20 apart, 2 rows 20 apart, so squares over
+    X 0-10, 20-30, 40-50 and Y 0-10, 20-30."""
+    d = Desenho()
+    d.secao("BLOCKS")
+    d.bloco("QUADRADO")
+    d.face("0", 1, (0, 0, 0), (10, 0, 0), (10, 10, 0), (0, 10, 0))
+    d.fim_bloco()
+    d.fim_secao()
+    d.secao("ENTITIES")
+    d.insercao("0", "QUADRADO", (0, 0, 0), matriz=(3, 2, 20, 20))
+    d.fim_secao()
+    d.grava("matriz_de_insercoes.dxf")
+
+
+def insercao_espelhada():
+    """A red face over X 10-50, Y -20-20 in block PLACA, inserted as it is and mirrored
+    (X scale -1): the two faces stand symmetric about X = 0, both facing up."""
+    d = Desenho()
+    d.secao("BLOCKS")
+    d.bloco("PLACA")
+    d.face("0", 1, (10, -20, 0), (50, -20, 0), (50, 20, 0), (10, 20, 0))
+    d.fim_bloco()
+    d.fim_secao()
+    d.secao("ENTITIES")
+    d.insercao("0", "PLACA", (0, 0, 0))
+    d.insercao("0", "PLACA", (0, 0, 0), escala=(-1, 1, 1))
+    d.fim_secao()
+    d.grava("insercao_espelhada.dxf")
+
+
+def planta(nome, x, y):
+    """A flat plan 5000 x 2850 (the view's proportions) with its lower left corner at (x, y):
+    a green outline and, 100 inside it, a red face over its left half."""
+    d = Desenho()
+    d.secao("ENTITIES")
+    moldura(d, "0", 3, x, y, x + 5000, y + 2850)
+    d.face("0", 1, (x + 100, y + 100, 0), (x + 2500, y + 100, 0), (x + 2500, y + 2750, 0),
+           (x + 100, y + 2750, 0))
+    d.fim_secao()
+    d.grava(nome)
+
+
 if __name__ == "__main__":
     todas_as_entidades()
     bloco_inserido()
     malha_poliface()
     faces_na_sonda()
+    arco_espelhado()
+    polilinha_arqueada()
+    cores_por_bloco()
+    camadas_ocultas()
+    matriz_de_insercoes()
+    insercao_espelhada()
+    planta("planta_larga.dxf", 0, 0)
+    planta("planta_em_coordenadas_utm.dxf", 5000000, 7300000)
