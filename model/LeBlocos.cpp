@@ -38,7 +38,7 @@ void LeBloco(LeitorDXF& leitor) {
     leitor.LeChave(nome);
     while (nome != "ENDBLK") {
         if (!LeElemento(leitor, nome, bloco.Elementos))
-            leitor.PulaRegistro(); // nested insertions too
+            LeRegistroCompleto(leitor, nome, bloco.Elementos); // nested insertions too
         leitor.LeChave(nome);
     }
     leitor.PulaRegistro();

@@ -1,6 +1,8 @@
 #include "Leitores.h"
 #include "Modelo.h"
 
+#include <algorithm>
+#include <limits>
 #include <string>
 
 bool LeGrupoComum(LeitorDXF& leitor, TEntidade& entidade, std::int32_t codigo) {
@@ -10,8 +12,11 @@ bool LeGrupoComum(LeitorDXF& leitor, TEntidade& entidade, std::int32_t codigo) {
         std::int32_t indice;
         leitor.LeInteiro(indice);
         entidade.Cor = CorDoIndice(indice);
+        entidade.IndiceCor = static_cast<std::int16_t>(
+            std::clamp<std::int32_t>(indice, std::numeric_limits<std::int16_t>::min(),
+                                     std::numeric_limits<std::int16_t>::max()));
     } else {
-        return false;
+        return LeGrupoCompleto(leitor, entidade, codigo);
     }
     return true;
 }
@@ -40,7 +45,7 @@ void LeEntidades(LeitorDXF& leitor) {
         if (nome == "INSERT")
             LeInsert(leitor, Inserts);
         else if (!LeElemento(leitor, nome, Desenho.Modelo))
-            leitor.PulaRegistro();
+            LeRegistroCompleto(leitor, nome, Desenho.Modelo);
         leitor.LeChave(nome);
     }
 }
@@ -59,20 +64,24 @@ void LeFace3D(LeitorDXF& leitor, TList<TFace3D>& lista) {
 
 void LeLinha(LeitorDXF& leitor, TList<TLinha>& lista) {
     TLinha linha;
+    std::optional<TPonto3D> extrusao;
     LeGrupos(leitor, [&](std::int32_t c) {
         if (c == 10)
             linha.P1 = leitor.LePonto(c);
         else if (c == 11)
             linha.P2 = leitor.LePonto(c);
         else
-            return LeGrupoComum(leitor, linha, c);
+            return LeGrupoComum(leitor, linha, c) ||
+                   LeGrupoPlano(leitor, c, linha.Espessura, extrusao);
         return true;
     });
+    if (extrusao) linha.Extrusao = *extrusao;
     lista.Add(std::move(linha));
 }
 
 void LeArco(LeitorDXF& leitor, TList<TArco>& lista) {
     TArco arco;
+    std::optional<TPonto3D> extrusao;
     LeGrupos(leitor, [&](std::int32_t c) {
         if (c == 10)
             arco.Centro = leitor.LePonto(c);
@@ -83,23 +92,28 @@ void LeArco(LeitorDXF& leitor, TList<TArco>& lista) {
         else if (c == 51)
             leitor.LeReal(arco.AngFim);
         else
-            return LeGrupoComum(leitor, arco, c);
+            return LeGrupoComum(leitor, arco, c) ||
+                   LeGrupoPlano(leitor, c, arco.Espessura, extrusao);
         return true;
     });
+    if (extrusao) arco.Extrusao = *extrusao;
     lista.Add(std::move(arco));
 }
 
 void LeCirculo(LeitorDXF& leitor, TList<TCirculo>& lista) {
     TCirculo circulo;
+    std::optional<TPonto3D> extrusao;
     LeGrupos(leitor, [&](std::int32_t c) {
         if (c == 10)
             circulo.Centro = leitor.LePonto(c);
         else if (c == 40)
             leitor.LeReal(circulo.Raio);
         else
-            return LeGrupoComum(leitor, circulo, c);
+            return LeGrupoComum(leitor, circulo, c) ||
+                   LeGrupoPlano(leitor, c, circulo.Espessura, extrusao);
         return true;
     });
+    if (extrusao) circulo.Extrusao = *extrusao;
     lista.Add(std::move(circulo));
 }
 
@@ -118,6 +132,14 @@ void LeVertice(LeitorDXF& leitor, TPolyLine& poly) {
             ehFace = true;
         } else if (c == 10) {
             vertice.Ponto = leitor.LePonto(c);
+        } else if (c == 40) {
+            leitor.LeRealLeniente(vertice.LarguraIni);
+        } else if (c == 41) {
+            leitor.LeRealLeniente(vertice.LarguraFim);
+        } else if (c == 42) {
+            leitor.LeRealLeniente(vertice.Bulge);
+        } else if (c == 70) {
+            leitor.LeInteiroLeniente(vertice.FlagsVertice);
         } else {
             return LeGrupoComum(leitor, vertice, c);
         }
@@ -133,6 +155,7 @@ void LeVertice(LeitorDXF& leitor, TPolyLine& poly) {
 
 void LePolyLine(LeitorDXF& leitor, TList<TPolyLine>& lista) {
     TPolyLine poly;
+    std::optional<TPonto3D> extrusao;
     LeGrupos(leitor, [&](std::int32_t c) {
         switch (c) {
         case 10:
@@ -156,11 +179,19 @@ void LePolyLine(LeitorDXF& leitor, TList<TPolyLine>& lista) {
         case 74:
             leitor.LeInteiro(poly.DensN);
             break;
+        case 40:
+            leitor.LeRealLeniente(poly.LarguraIni);
+            break;
+        case 41:
+            leitor.LeRealLeniente(poly.LarguraFim);
+            break;
         default:
-            return LeGrupoComum(leitor, poly, c);
+            return LeGrupoComum(leitor, poly, c) ||
+                   LeGrupoPlano(leitor, c, poly.Espessura, extrusao);
         }
         return true;
     });
+    if (extrusao) poly.Extrusao = *extrusao;
 
     std::string nome;
     leitor.LeChave(nome);
@@ -219,12 +250,15 @@ void LeInsert(LeitorDXF& leitor, TList<TInsert>& lista) {
             break;
         case 210:
             leitor.LeReal(extrusao().X);
+            ins.ExtrusaoLida = true;
             break;
         case 220:
             leitor.LeReal(extrusao().Y);
+            ins.ExtrusaoLida = true;
             break;
         case 230:
             leitor.LeReal(extrusao().Z);
+            ins.ExtrusaoLida = true;
             break;
         default:
             return LeGrupoComum(leitor, ins, c);

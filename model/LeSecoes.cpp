@@ -71,6 +71,12 @@ void LeCamadas(LeitorDXF& leitor) {
                 std::int32_t indice;
                 leitor.LeInteiro(indice);
                 camada.Cor = CorDoIndice(indice);
+                camada.IndiceCor = indice;
+            } else if (c == 70) {
+                leitor.LeInteiroLeniente(camada.Flags);
+            } else if (c == 420) {
+                std::int64_t cor;
+                if (leitor.LeInteiroLeniente(cor)) camada.CorVerdadeira = CorDe24Bits(cor);
             } else {
                 return false;
             }

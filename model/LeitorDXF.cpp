@@ -50,6 +50,30 @@ void LeitorDXF::PulaTexto() {
     entrada_.PulaLinha();
 }
 
+// A kept key as long as TamanhoChave was cut from a longer line: no number is that long.
+bool LeitorDXF::LeInteiroLeniente(std::int64_t& valor) {
+    LeChave(descarte_);
+    if (descarte_.size() >= TamanhoChave) return false;
+    const auto lido = InteiroLeniente(descarte_);
+    if (lido) valor = *lido;
+    return lido.has_value();
+}
+
+bool LeitorDXF::LeInteiroLeniente(std::int32_t& valor) {
+    std::int64_t v;
+    if (!LeInteiroLeniente(v) || v < INT32_MIN || v > INT32_MAX) return false;
+    valor = static_cast<std::int32_t>(v);
+    return true;
+}
+
+bool LeitorDXF::LeRealLeniente(Real& valor) {
+    LeChave(descarte_);
+    if (descarte_.size() >= TamanhoChave) return false;
+    const auto lido = RealLeniente(descarte_);
+    if (lido) valor = *lido;
+    return lido.has_value();
+}
+
 void LeitorDXF::LePar(std::int32_t& codigo, std::string& valor) {
     LeInteiro(codigo);
     LeChave(valor);

@@ -33,6 +33,12 @@ class LeitorDXF {
     static constexpr std::size_t TamanhoChave = 256;
     // A value line that nobody keeps.
     void PulaTexto();
+    // A value line of a group only the full drawing reads, read as LeChave does and converted
+    // by InteiroLeniente or RealLeniente: a value that is not a number (or does not fit)
+    // leaves `valor` as it was and is no error. True when `valor` was set.
+    bool LeInteiroLeniente(std::int64_t& valor);
+    bool LeInteiroLeniente(std::int32_t& valor);
+    bool LeRealLeniente(Real& valor);
     // The point whose X group code `codigoX` has just been read: X, then Y from the group
     // codigoX + 10 and Z from the group codigoX + 20 when they follow, otherwise 0. Every
     // coordinate widens the drawing's extents.

@@ -5,6 +5,7 @@
 #include "UDXF.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 // The readers of the file's parts. Each record reader is entered just after the value line
@@ -50,5 +51,34 @@ template <class Tratador> void LeGrupos(LeitorDXF& leitor, Tratador&& trata) {
     }
 }
 
-// The groups every element has: 8 (layer name) and 62 (colour index). False for others.
+// The groups every element has: 8 (layer name) and 62 (colour index), and the full drawing's
+// 60, 67 and 420 (LeGrupoCompleto). False for others.
 bool LeGrupoComum(LeitorDXF& leitor, TEntidade& entidade, std::int32_t codigo);
+
+// ---- The full drawing's reading, lenient: it never fails a load nor widens the extents ----
+
+// The full drawing's groups of every element, read leniently: 60 (invisible), 67 (paper
+// space) and 420 (true colour). False for others.
+bool LeGrupoCompleto(LeitorDXF& leitor, TEntidade& entidade, std::int32_t codigo);
+
+// A true colour (group 420) as 0xRRGGBB: the value's low 24 bits.
+std::int32_t CorDe24Bits(std::int64_t valor);
+
+// Group `codigo` of the point whose X group is `codigoX` (codigoX, codigoX + 10 or
+// codigoX + 20), read leniently into `ponto`: the first number read makes the point at
+// (0, 0, 0), so that a missing coordinate is 0; a later group replaces its coordinate only.
+// The extents are not widened. False for other groups.
+bool LeCoordenada(LeitorDXF& leitor, std::int32_t codigo, std::int32_t codigoX,
+                  std::optional<TPonto3D>& ponto);
+
+// The full drawing's groups of a planar element read strictly otherwise (LINE, ARC, CIRCLE,
+// POLYLINE): thickness 39 and extrusion 210/220/230, the extrusion kept apart until the
+// record ends, to replace the element's own Z axis. False for other groups.
+bool LeGrupoPlano(LeitorDXF& leitor, std::int32_t codigo, Real& espessura,
+                  std::optional<TPonto3D>& extrusao);
+
+// A record that the default reading skips, entered after its name `nome`: read into its
+// full-drawing list of `listas` (INSERT into the insertions, as in a block definition), or
+// kept as not drawn. Its groups are read as PulaRegistro skips them: group codes fail the
+// load as there, values never do. SEQEND and stray VERTEX records are only skipped.
+void LeRegistroCompleto(LeitorDXF& leitor, const std::string& nome, TElementos& listas);
