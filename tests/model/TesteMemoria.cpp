@@ -73,7 +73,10 @@ TEST(LinhasLongas, LinhasQueNinguemGuardaNaoOcupamMemoria) {
         {Entidades + "0\n", Fim},
         {"0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n70\n1\n0\n", "\n0\nENDTAB" + Fim},
         {"0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nB\n0\n", "\n0\nENDBLK" + Fim},
-        {Inicio + "999\n", Pontos}};
+        {Inicio + "999\n", Pontos},
+        // A record only the full drawing reads: a text it does not keep, a number it reads.
+        {Entidades + "0\nTEXT\n1\n", Fim},
+        {Entidades + "0\nSPLINE\n40\n", Fim}};
     for (const auto& [antes, depois] : casos) {
         SCOPED_TRACE(antes);
         ArquivoTemporario arquivo(antes + std::string(Tamanho, 'K') + depois);
