@@ -12,7 +12,8 @@ jobs=$(nproc)
 echo "== Sanitizer build (build-asan)"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVISTREL_VERIFICACOES=ON
 cmake --build build-asan -j "$jobs" \
-    --target teste_model teste_model_guarda teste_geometry teste_display
+    --target teste_model teste_model_guarda teste_geometry teste_display teste_cena \
+    teste_cena_curvas
 
 # Leaks inside Mesa and Qt are not ours: only those libraries are suppressed.
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1"
@@ -20,7 +21,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitize/lsan-terceiros.supp:print_suppressions=0"
 # Abertura.DescritoresEsgotados uses up every file descriptor, and the sanitizer runtime needs
 # one for its own memory checks: it runs in the ordinary build only.
-for dir in model geometry; do
+for dir in model geometry cena; do
     ctest --test-dir "build-asan/tests/$dir" --output-on-failure -j "$jobs" \
         -E '^Abertura\.DescritoresEsgotados$'
 done

@@ -1,8 +1,12 @@
-// libFuzzer target for the reader: every input must load or fail with an ErroDXF, and must
-// give the same model whatever the size of the pieces the file is read in.
+// libFuzzer target for the reader and the full drawing's decomposition: every input must
+// load or fail with an ErroDXF, must give the same model whatever the size of the pieces the
+// file is read in, and what was read must decompose into a scene of finite vertices within
+// the budget.
+#include "Cena.h"
 #include "Leitores.h"
 #include "UDXF.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -78,6 +82,23 @@ Resumo Carrega(const std::string& nome, std::size_t tamanhoLeitura) {
     return resumo;
 }
 
+// The loaded drawing decomposed with a small budget: it must hold to it and send nothing
+// non-finite to the outputs.
+void ConfereCena() {
+    TOpcoesDaCena opcoes;
+    opcoes.LimiteDeVertices = 200'000;
+    const TCena cena = DecompoeDesenho(Desenho, opcoes);
+    const auto total = cena.Triangulos.size() + cena.Segmentos.size() + cena.Pontos.size();
+    if (total > static_cast<std::size_t>(opcoes.LimiteDeVertices)) std::abort();
+    for (const auto* lista : {&cena.Triangulos, &cena.Segmentos, &cena.Pontos})
+        for (const TVerticeCena& v : *lista)
+            if (!std::isfinite(v.X) || !std::isfinite(v.Y) || !std::isfinite(v.Z) ||
+                !std::isfinite(v.NX) || !std::isfinite(v.NY) || !std::isfinite(v.NZ))
+                std::abort();
+    for (const double c : cena.Origem)
+        if (!std::isfinite(c)) std::abort();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
@@ -86,5 +107,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     // Pieces of 7 bytes put a piece boundary inside every token and every line end.
     Resumo aos_pedacos = Carrega(arquivo.Nome(), 7);
     if (!(inteiro == aos_pedacos)) std::abort();
+    ConfereCena();
     return 0;
 }
