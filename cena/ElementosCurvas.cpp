@@ -54,13 +54,13 @@ void TPercurso::Extrusao(const TContexto& c, const std::vector<TP3>& curva, cons
 void TPercurso::Linha(const TLinha& l, const TContexto& c, const std::string& tipo) {
     TRGB cor;
     if (!Prepara(l, c, cor)) return;
-    const std::vector<TP3> local{l.P1 ? P3(*l.P1) : TP3{0, 0, 0}, l.P2 ? P3(*l.P2) : TP3{0, 0, 0}};
-    const std::vector<TP3> w = NoMundo(c, local);
-    if (!Finitos(w)) return;
-    emissor_.Segmento(w[0], w[1], cor, true);
-    emissor_.Mede(tipo, ComprimentoDe(w), 0);
+    const TP3 a = l.P1 ? P3(*l.P1) : TP3{0, 0, 0}, b = l.P2 ? P3(*l.P2) : TP3{0, 0, 0};
+    const TP3 wa = c.M.Ponto(a), wb = c.M.Ponto(b);
+    if (!Finito3(wa) || !Finito3(wb)) return;
+    emissor_.Segmento(wa, wb, cor, true);
+    emissor_.Mede(tipo, Norma3(Menos3(wb, wa)), 0);
     const double e = l.Espessura.ComoDouble();
-    if (e != 0) Extrusao(c, local, Vezes3(Direcao(l.Extrusao), e), cor);
+    if (e != 0) Extrusao(c, {a, b}, Vezes3(Direcao(l.Extrusao), e), cor);
 }
 
 void TPercurso::ArcoNoOCS(TRGB cor, const TContexto& c, const TP3& centro, double raio, double a0,

@@ -38,7 +38,13 @@ struct TMatriz {
     double EscalaMaxima() const {
         double e = 0;
         for (int j = 0; j < 3; ++j)
-            e = std::max(e, std::hypot(M[0][j], M[1][j], M[2][j]));
+            e = std::max(e, M[0][j] * M[0][j] + M[1][j] * M[1][j] + M[2][j] * M[2][j]);
+        e = std::sqrt(e);
+        if (!std::isfinite(e)) { // the squares overflowed: measured again without them
+            e = 0;
+            for (int j = 0; j < 3; ++j)
+                e = std::max(e, std::hypot(M[0][j], M[1][j], M[2][j]));
+        }
         return e;
     }
     static TMatriz Colunas(const TP3& x, const TP3& y, const TP3& z, const TP3& t) {

@@ -294,25 +294,29 @@ void TPercurso::Elementos(const TElementos& el, const TContexto& c) {
     cada(el.Inserts, [&](const TInsert& x) { Insercao(x, c); });
 }
 
-void TPercurso::Bloco(const TBloco& bloco, const TMatriz& m, const TEntidade& quem,
-                      const TContexto& c) {
-    for (const TBloco* a : ancestrais_)
-        if (a == &bloco) return; // inserts itself or an ancestor: drawn once, where it began
-    if (c.Profundidade >= opcoes_.ProfundidadeMaxima) {
-        emissor_.Avisa("O desenho tem blocos aninhados em mais de " +
-                       std::to_string(opcoes_.ProfundidadeMaxima) +
-                       " níveis: os mais fundos não são mostrados.");
-        return;
-    }
+TContexto TPercurso::Filho(const TEntidade& quem, const TContexto& c, const TCamada* camada,
+                           const TMatriz& m) {
     TContexto filho;
     filho.M = c.M * m;
     const double escala = filho.M.EscalaMaxima();
     filho.Tolerancia =
         escala > 0 && std::isfinite(escala) ? cena_.Tolerancia / escala : cena_.Tolerancia;
     filho.EmBloco = true;
-    if (!Visivel(quem, c, filho.Camada)) return;
-    filho.CorDoBloco = CorDoElemento(quem, filho.Camada, c.CorDoBloco);
+    filho.Camada = camada;
+    filho.CorDoBloco = CorDoElemento(quem, camada, c.CorDoBloco);
     filho.Profundidade = c.Profundidade + 1;
+    return filho;
+}
+
+void TPercurso::Bloco(const TBloco& bloco, const TContexto& filho) {
+    for (const TBloco* a : ancestrais_)
+        if (a == &bloco) return; // inserts itself or an ancestor: drawn once, where it began
+    if (filho.Profundidade > opcoes_.ProfundidadeMaxima) {
+        emissor_.Avisa("O desenho tem blocos aninhados em mais de " +
+                       std::to_string(opcoes_.ProfundidadeMaxima) +
+                       " níveis: os mais fundos não são mostrados.");
+        return;
+    }
     ancestrais_.push_back(&bloco);
     Elementos(bloco.Elementos, filho);
     ancestrais_.pop_back();
@@ -324,20 +328,32 @@ void TPercurso::Insercao(const TInsert& ins, const TContexto& c) {
     const TBloco* bloco = desenho_.Bloco(ins.NomeBloco);
     if (!bloco || !TemConteudo(*bloco)) return;
     const TP3 base = bloco->Base ? P3(*bloco->Base) : TP3{0, 0, 0};
+    // The copies of an array differ only by their offset: the world steps between columns
+    // and rows, taken from the placements of the first copy and its neighbours.
+    TContexto filho = Filho(ins, c, camada, MatrizDaInsercao(ins, base, 0, 0));
+    const TMatriz primeira = filho.M;
+    const TP3 origem{primeira.M[0][3], primeira.M[1][3], primeira.M[2][3]};
+    const TMatriz coluna = c.M * MatrizDaInsercao(ins, base, ins.EspColunas.ComoDouble(), 0);
+    const TMatriz linha = c.M * MatrizDaInsercao(ins, base, 0, ins.EspLinhas.ComoDouble());
+    const TP3 passoColuna = Menos3({coluna.M[0][3], coluna.M[1][3], coluna.M[2][3]}, origem);
+    const TP3 passoLinha = Menos3({linha.M[0][3], linha.M[1][3], linha.M[2][3]}, origem);
     const long long colunas = ColunasDoArranjo(ins), linhas = LinhasDoArranjo(ins);
     for (long long j = 0; j < linhas; ++j)
         for (long long i = 0; i < colunas; ++i) {
             // The first copy was counted as the element's own visit.
             if ((i > 0 || j > 0) && !emissor_.Visita()) return;
-            Bloco(*bloco,
-                  MatrizDaInsercao(ins, base, static_cast<double>(i) * ins.EspColunas.ComoDouble(),
-                                   static_cast<double>(j) * ins.EspLinhas.ComoDouble()),
-                  ins, c);
+            const double di = static_cast<double>(i), dj = static_cast<double>(j);
+            for (std::size_t k = 0; k < 3; ++k)
+                filho.M.M[k][3] = origem[k] + di * passoColuna[k] + dj * passoLinha[k];
+            Bloco(*bloco, filho);
             if (emissor_.Parado()) return;
         }
 }
 
 void TPercurso::Cota(const TCota& cota, const TContexto& c) {
     // The dimension's block holds its geometry in world coordinates: placed as it is.
-    if (const TBloco* bloco = desenho_.Bloco(cota.NomeBloco)) Bloco(*bloco, TMatriz{}, cota, c);
+    const TCamada* camada = nullptr;
+    if (!Visivel(cota, c, camada)) return;
+    if (const TBloco* bloco = desenho_.Bloco(cota.NomeBloco))
+        Bloco(*bloco, Filho(cota, c, camada, TMatriz{}));
 }

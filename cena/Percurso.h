@@ -49,7 +49,11 @@ class TPercurso {
 
     void Insercao(const TInsert& ins, const TContexto& c);
     void Cota(const TCota& cota, const TContexto& c);
-    void Bloco(const TBloco& bloco, const TMatriz& m, const TEntidade& quem, const TContexto& c);
+    // What an insertion or dimension `quem` (effective layer `camada`) hands its block's
+    // elements when it places them by `m`.
+    TContexto Filho(const TEntidade& quem, const TContexto& c, const TCamada* camada,
+                    const TMatriz& m);
+    void Bloco(const TBloco& bloco, const TContexto& filho);
 
     // ElementosCurvas.cpp
     void Linha(const TLinha& l, const TContexto& c, const std::string& tipo);
