@@ -73,7 +73,7 @@ struct TCena {
 
 struct TOpcoesDaCena {
     // Most vertices of all kinds a scene may hold (28 bytes each).
-    long long LimiteDeVertices = 40'000'000;
+    long long LimiteDeVertices = 20'000'000;
     // Deepest nesting of insertions followed.
     int ProfundidadeMaxima = 64;
     // Chord tolerance as a share of the drawing's size.

@@ -5,7 +5,7 @@
 
 namespace {
 
-// A count as Portuguese writes it: 40.000.000.
+// A count as Portuguese writes it: 20.000.000.
 std::string ComPontos(long long n) {
     std::string s = std::to_string(n);
     for (int i = static_cast<int>(s.size()) - 3; i > 0; i -= 3)
