@@ -6,11 +6,14 @@
 #include "Cena.h"
 #include "DumpCena.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 
 namespace {
@@ -19,12 +22,16 @@ namespace fs = std::filesystem;
 
 const std::string Corpus = VISTREL_CORPUS_DIR;
 
-// Left to the text and hatch issue: not compared yet.
-const std::set<std::string> TextosEHachuras = {"TEXT", "MTEXT", "ATTRIB", "HATCH"};
+// Left to the text and hatch issue: not compared yet. ATTDEF too: the reference leaves every
+// attribute definition out, where a CAD program shows one in the model space as its tag.
+const std::set<std::string> TextosEHachuras = {"TEXT", "MTEXT", "ATTRIB", "ATTDEF", "HATCH"};
 
 // The reference measures the clipping boundary of an image or wipeout, an outline some
 // viewers draw; this one skips both kinds (counting them), so only their count is compared.
 const std::set<std::string> SoContagem = {"IMAGE", "WIPEOUT"};
+
+// Tables and proxies the reference leaves out; the viewer counts them as skipped.
+const std::set<std::string> ForaDaReferencia = {"ACAD_TABLE", "ACAD_PROXY_ENTITY"};
 
 // Where the reference is wrong, what stands in for it, and why.
 const std::map<std::string, Json> Substitutos = {
@@ -39,6 +46,99 @@ const std::map<std::string, Json> Substitutos = {
         "tipos": {"LINE": {"n": 6, "comprimento": 16.70472394039124},
                   "ARC": {"n": 3, "comprimento": 1.1780972450961724},
                   "CIRCLE": {"n": 14, "comprimento": 11.435397259066848}}})")},
+};
+
+// Adds `quanto` (taken away when negative) to a kind's measure in a reference record.
+void Soma(Json& registro, const std::string& tipo, const char* medida, double quanto) {
+    Json& valor = registro["tipos"][tipo][medida];
+    valor = (valor.is_null() ? 0.0 : double(valor)) + quanto;
+}
+
+// A line the reference leaves out: its length under `tipo`, its ends in the extents.
+void AcrescentaLinha(Json& registro, const std::string& tipo, std::array<double, 3> a,
+                     std::array<double, 3> b) {
+    Soma(registro, tipo, "comprimento", std::hypot(b[0] - a[0], b[1] - a[1], b[2] - a[2]));
+    Json& extremos = registro["extremos"];
+    for (std::size_t i = 0; i < 3; ++i) {
+        extremos[i] = std::min({double(extremos[i]), a[i], b[i]});
+        extremos[i + 3] = std::max({double(extremos[i + 3]), a[i], b[i]});
+    }
+}
+
+// The viewer skips MLINE and MULTILEADER (kinds it does not draw); the reference draws what
+// ezdxf 0.18.1 makes of them. Their share, measured with ezdxf on each entity, is taken out
+// and the entity counted as skipped. The AutoCAD sample drawing's multiline: 8 lines.
+void SemMultilinhaDoExemplo(Json& registro) {
+    Soma(registro, "LINE", "n", -8);
+    Soma(registro, "LINE", "comprimento", -3394.145045142);
+    Soma(registro, "MLINE", "n", 1);
+}
+// ... and its multileader: two leader lines as 3D polylines (its hatch and text are not
+// compared).
+void SemMultiLiderDoExemplo(Json& registro) {
+    Soma(registro, "POLYLINE3D", "n", -2);
+    Soma(registro, "POLYLINE3D", "comprimento", -571.181331643);
+    Soma(registro, "MULTILEADER", "n", 1);
+}
+
+// The old 3DLINE: ezdxf 0.18 has no geometry for it, so the reference counts it but neither
+// measures it nor takes it into the extents. Its ends, from the file.
+void ComLinha3DDasAmostrasAntigas(Json& registro) {
+    AcrescentaLinha(registro, "3DLINE", {5, 9, 0}, {6, 10, 1});
+}
+
+void DoExemploDaAutodesk(Json& registro) {
+    SemMultilinhaDoExemplo(registro);
+    SemMultiLiderDoExemplo(registro);
+}
+
+// Per file, where the reference is wrong or the viewer deliberately differs: what changes.
+const std::map<std::string, void (*)(Json&)> Correcoes = {
+    {"acad_2000_example.dxf", DoExemploDaAutodesk},
+    {"acad_2018_example.dxf", DoExemploDaAutodesk},
+    {"acad_r13_example.dxf", SemMultilinhaDoExemplo},
+    {"acad_r14_example.dxf", SemMultilinhaDoExemplo},
+    {"acad_r10_entities.dxf", ComLinha3DDasAmostrasAntigas},
+    {"acad_r2.6_entities.dxf", ComLinha3DDasAmostrasAntigas},
+    {"acad_r9_entities.dxf", ComLinha3DDasAmostrasAntigas},
+    {"handwritten_r10_all_entities.dxf",
+     [](Json& registro) {
+         AcrescentaLinha(registro, "3DLINE", {2, 3, 4},
+                         {51.144993773091059, 83.294431243462896, 6});
+     }},
+    // ezdxf names a 3D face's invisible-edge flags (group 70) as the entity's "invisible"
+    // mark (group 60), so the reference leaves out the 34 faces with a hidden edge. Their
+    // edges hide, not their surface: all 44 faces, triangles 0-1-2 and 0-2-3 summed by hand.
+    {"acad_2018_3dface.dxf",
+     [](Json& registro) {
+         registro["tipos"]["3DFACE"] = {{"n", 44}, {"area", 1853203.186378}};
+     }},
+    // The spline of block spline_cp_3deg_closed has an unclamped knot vector; ezdxf's path
+    // of it (836.48 long, up to y = 1191.67) is not the curve, which its own NURBS
+    // evaluation gives: 244.83 long, up to y = 962.71. The top of the drawing is then that of
+    // the polyline frames, y = 1005.
+    {"dxflib_supported_entities_r2000.dxf",
+     [](Json& registro) {
+         Soma(registro, "SPLINE", "comprimento", 244.8305623 - 836.4788361);
+         registro["extremos"][4] = 1005.0;
+     }},
+    {"netdxf_sample_r2018.dxf",
+     [](Json& registro) {
+         // Two multilines of two lines, 80 units each (see above).
+         Soma(registro, "LINE", "n", -4);
+         Soma(registro, "LINE", "comprimento", -320);
+         Soma(registro, "MLINE", "n", 2);
+         // ezdxf draws spline-fit polylines through all their vertices, the frame's control
+         // points (vertex flag 16) too; CAD programs draw the fit vertices (flag 8) only:
+         // 17 of them in each, a 2D polyline of 232.5793 and a 3D one of 207.4536, beside a
+         // plain 3D polyline of 327.6799 (lengths from the vertices, by hand).
+         registro["tipos"]["POLYLINE2D"]["comprimento"] = 232.5792712;
+         registro["tipos"]["POLYLINE3D"]["comprimento"] = 327.6798927 + 207.4535725;
+         // ezdxf builds the smoothed mesh (6 x 4 control net, 20 x 10 surface) from its first
+         // 24 vertices, which mixes the net with the surface; CAD programs draw the surface:
+         // its 20 x 10 vertices (flag 8) in quads, by hand.
+         registro["tipos"]["POLYMESH"]["area"] = 16466.03224;
+     }},
 };
 
 bool CorpusExigido() {
@@ -72,7 +172,7 @@ void ComparaTipos(const Json& nossos, const Json& deles) {
         for (const auto& [tipo, medidas] : lista->items())
             tipos.insert(tipo);
     for (const std::string& tipo : tipos) {
-        if (TextosEHachuras.contains(tipo)) continue;
+        if (TextosEHachuras.contains(tipo) || ForaDaReferencia.contains(tipo)) continue;
         EXPECT_EQ(Medida(nossos, tipo, "n"), Medida(deles, tipo, "n")) << tipo << ": count";
         if (SoContagem.contains(tipo)) continue;
         for (const char* medida : {"comprimento", "area"}) {
@@ -111,7 +211,9 @@ TEST_P(CenaDoCorpus, MedidasConcordamComAReferencia) {
         ASSERT_TRUE(registro.contains("ezdxf_falhou")) << "the reference now expands it whole";
     else
         ASSERT_FALSE(registro.contains("ezdxf_falhou")) << registro["ezdxf_falhou"];
-    const Json& deles = substituto != Substitutos.end() ? substituto->second : registro;
+    Json deles = substituto != Substitutos.end() ? substituto->second : registro;
+    if (const auto correcao = Correcoes.find(nome); correcao != Correcoes.end())
+        correcao->second(deles);
     ComparaTipos(nossa["tipos"], deles["tipos"]);
     ComparaExtremos(nossa["extremos"], deles["extremos"]);
 }
