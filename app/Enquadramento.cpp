@@ -17,11 +17,54 @@ double Limitada(double v) {
     return std::clamp(v, -MaiorCoordenada, MaiorCoordenada);
 }
 
+// The lowest height above the centre from which every vertex of the bands lies within the
+// view's half-angle whose tangent is `tangente`: each band counted at its outer edge.
+double AlturaParaFaixas(const std::array<double, TPerfilDaCena::Faixas>& alturas, double meia,
+                        double tangente) {
+    double altura = -HUGE_VAL;
+    for (int k = 0; k < TPerfilDaCena::Faixas; ++k)
+        if (alturas[k] > -HUGE_VAL)
+            altura = std::max(altura, alturas[k] + meia * (k + 1) / TPerfilDaCena::Faixas /
+                                                       (tangente * OcupacaoDoEnquadramento));
+    return altura;
+}
+
 } // namespace
+
+TPerfilDaCena PerfilDaCena(const TCena& cena) {
+    TPerfilDaCena perfil;
+    if (cena.Extremos.Vazia()) return perfil;
+    const TCaixaCena& e = cena.Extremos;
+    std::array<double, 3> centro{};
+    for (int i = 0; i < 3; ++i)
+        centro[i] = (e.Min[i] + e.Max[i]) / 2 - cena.Origem[i];
+    perfil.MeiaLargura = (e.Max[0] - e.Min[0]) / 2;
+    perfil.MeiaProfundidade = (e.Max[1] - e.Min[1]) / 2;
+    if (!std::isfinite(perfil.MeiaLargura) || !std::isfinite(perfil.MeiaProfundidade) ||
+        !std::isfinite(centro[0] + centro[1] + centro[2]))
+        return perfil;
+    perfil.AlturaX.fill(-HUGE_VAL);
+    perfil.AlturaY.fill(-HUGE_VAL);
+    const auto faixa = [](double distancia, double meia) {
+        if (!(meia > 0)) return 0;
+        const double k = std::floor(distancia / meia * TPerfilDaCena::Faixas);
+        return static_cast<int>(std::clamp(k, 0.0, double(TPerfilDaCena::Faixas - 1)));
+    };
+    for (const std::vector<TVerticeCena>* lista : {&cena.Triangulos, &cena.Segmentos, &cena.Pontos})
+        for (const TVerticeCena& v : *lista) {
+            const double z = v.Z - centro[2];
+            double& x = perfil.AlturaX[faixa(std::fabs(v.X - centro[0]), perfil.MeiaLargura)];
+            double& y = perfil.AlturaY[faixa(std::fabs(v.Y - centro[1]), perfil.MeiaProfundidade)];
+            x = std::max(x, z);
+            y = std::max(y, z);
+        }
+    perfil.Vazio = std::ranges::all_of(perfil.AlturaX, [](double a) { return a == -HUGE_VAL; });
+    return perfil;
+}
 
 std::optional<TEnquadramento> Enquadra(const TCaixaCena& extremos,
                                        const std::array<double, 3>& origem, int camX, int camY,
-                                       int camZ, double aspecto) {
+                                       int camZ, double aspecto, const TPerfilDaCena& perfil) {
     if (extremos.Vazia()) return std::nullopt;
     std::array<double, 3> tamanho{}, centro{};
     for (int i = 0; i < 3; ++i) {
@@ -34,10 +77,16 @@ std::optional<TEnquadramento> Enquadra(const TCaixaCena& extremos,
 
     const double tangente = std::tan(AnguloDeEnquadramento / 2 * std::numbers::pi / 180);
     if (!(aspecto > 0) || !std::isfinite(aspecto)) aspecto = 1;
-    double acima = std::max(tamanho[1] / 2 / tangente, tamanho[0] / 2 / (tangente * aspecto)) /
+    const double topo = tamanho[2] / 2; // the extents' top face, above the centre
+    double altura =
+        topo + std::max(tamanho[1] / 2 / tangente, tamanho[0] / 2 / (tangente * aspecto)) /
                    OcupacaoDoEnquadramento;
-    if (!(acima > 0)) acima = std::max(tamanho[2], 1.0); // a point, or a line along Z
-    const double distancia = Limitada(tamanho[2] / 2 + acima);
+    if (!perfil.Vazio)
+        altura = std::max(AlturaParaFaixas(perfil.AlturaX, perfil.MeiaLargura, tangente * aspecto),
+                          AlturaParaFaixas(perfil.AlturaY, perfil.MeiaProfundidade, tangente));
+    // A point, or a line along Z seen end on: from as far again as it is high.
+    if (!(altura > topo)) altura = topo + std::max(tamanho[2], 1.0);
+    const double distancia = Limitada(altura);
 
     TEnquadramento e{};
     e.Centro = centro;

@@ -5,6 +5,7 @@
 // with the open and exit buttons, and the menu.
 
 #include "Cena.h"
+#include "Enquadramento.h"
 #include "OGLCam.h"
 #include "OGLView.h"
 #include "PosicaoDaCamera.h"
@@ -133,12 +134,13 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
 
     // The full drawing's scene: made from the loaded drawing by the first paint in the mode
     // after each load (also a failed one, which keeps what was read), sent to the view's
-    // context once, and kept without its vertices for the framing, the clip planes and the
-    // probe. A paint of it that failed has shown its error; the mode shows the background
-    // until the next load.
+    // context once, and kept without its vertices (but with their profile) for the framing,
+    // the clip planes and the probe. A paint of it that failed has shown its error; the mode shows
+    // the background until the next load.
     bool cenaVelha_ = true;
     bool cenaFalhou_ = false;
     std::unique_ptr<TCena> cena_;
+    TPerfilDaCena perfil_;            // of cena_'s vertices, for the framing
     std::unique_ptr<TCenaGL> cenaGL_; // deleted with the view's context current
     QMetaObject::Connection contextoDaCena_;
     std::optional<std::string> avisoDaCena_;

@@ -24,9 +24,9 @@ void TForm1::PintaDesenhoCompleto() {
     try {
         if (cenaVelha_ || !cenaGL_) MontaCena();
         const TCena& cena = *cena_;
-        const std::optional<TEnquadramento> enquadramento =
-            Enquadra(cena.Extremos, cena.Origem, CamX->value(), CamY->value(), CamZ->value(),
-                     TOGLCamera::AspectRatio(View3D->ClientWidth(), View3D->ClientHeight()));
+        const std::optional<TEnquadramento> enquadramento = Enquadra(
+            cena.Extremos, cena.Origem, CamX->value(), CamY->value(), CamZ->value(),
+            TOGLCamera::AspectRatio(View3D->ClientWidth(), View3D->ClientHeight()), perfil_);
         if (!enquadramento) return; // nothing drawn: the background alone
         // The eye goes into the modelview in double precision, relative to the scene's
         // origin; the camera's stored position is the default picture's and stays as it is.
@@ -61,8 +61,9 @@ void TForm1::MontaCena() {
         cenaGL_ = std::make_unique<TCenaGL>(*cena_);
     }
     cenaVelha_ = false;
-    // The vertices now live in the context; the paint keeps only the origin, the extents and
-    // the probe's faces.
+    perfil_ = PerfilDaCena(*cena_);
+    // The vertices now live in the context; the paint keeps only the origin, the extents, the
+    // vertices' profile and the probe's faces.
     for (std::vector<TVerticeCena>* lista : {&cena_->Triangulos, &cena_->Segmentos, &cena_->Pontos})
         std::vector<TVerticeCena>().swap(*lista);
     // A context that goes (the view moved to another window) takes its buffers with it: the
