@@ -167,7 +167,7 @@ void TCenaGL::Desenha() const {
         // colour. The normals are unit, but the model-view may scale them.
         glEnable(GL_LIGHTING);
         glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_TRUE);
-        glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+        glColorMaterial(GL_FRONT_AND_BACK, GL_DIFFUSE);
         glEnable(GL_COLOR_MATERIAL);
         glDisable(GL_CULL_FACE);
         glEnable(GL_NORMALIZE);
