@@ -13,7 +13,7 @@ echo "== Sanitizer build (build-asan)"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVISTREL_VERIFICACOES=ON
 cmake --build build-asan -j "$jobs" \
     --target teste_model teste_model_guarda teste_geometry teste_display teste_cena \
-    teste_cena_curvas
+    teste_cena_curvas teste_cena_corpus
 
 # Leaks inside Mesa and Qt are not ours: only those libraries are suppressed.
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1"

@@ -9,13 +9,7 @@ namespace {
 
 // The tool's exit status and output.
 std::pair<int, std::string> Executa(const std::string& argumentos) {
-    const std::string comando = std::string(DXFDUMP) + " " + argumentos + " 2>/dev/null";
-    FILE* tubo = ::popen(comando.c_str(), "r");
-    std::string texto;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, tubo)) > 0;)
-        texto.append(buf, n);
-    return {WEXITSTATUS(::pclose(tubo)), texto};
+    return ExecutaComando(std::string(DXFDUMP) + " " + argumentos);
 }
 
 // A line 5 long from (1, 2, 3) and a body the mode cannot draw.

@@ -1,5 +1,8 @@
 #include "Ajuda.h"
 
+#include <cstdio>
+#include <sys/wait.h>
+
 #include "DumpJSON.h"
 
 #include <atomic>
@@ -66,4 +69,13 @@ void Confere(std::string_view linhas, std::string_view esperado) {
         else
             EXPECT_EQ(lido, valor) << onde;
     }
+}
+
+std::pair<int, std::string> ExecutaComando(const std::string& comando) {
+    FILE* tubo = ::popen((comando + " 2>/dev/null").c_str(), "r");
+    std::string texto;
+    char buf[4096];
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, tubo)) > 0;)
+        texto.append(buf, n);
+    return {WEXITSTATUS(::pclose(tubo)), texto};
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 using Json = nlohmann::ordered_json; // members kept in the order they were written
 
@@ -33,6 +34,9 @@ std::optional<std::string> CarregaArquivo(const std::string& nome,
                                           std::size_t tamanhoLeitura = Entrada::TamanhoLeitura);
 // Loads `linhas` (lines ended by '\n') written with CR LF.
 std::optional<std::string> Carrega(std::string_view linhas);
+
+// Runs a shell command (its standard error dropped): its exit status and standard output.
+std::pair<int, std::string> ExecutaComando(const std::string& comando);
 
 // A file with one ENTITIES section holding `corpo`, then 0/EOF.
 std::string SoEntidades(std::string_view corpo);
