@@ -1,4 +1,4 @@
-// The walk's curves: lines, arcs, circles, ellipses, splines, polylines, leaders and points.
+// The walk's curves: lines, arcs, circles, ellipses, splines, polylines and points.
 
 #include "Percurso.h"
 
@@ -8,20 +8,6 @@
 namespace {
 
 constexpr double Pi = 3.141592653589793238462643383279502884;
-
-std::vector<TP3> NoMundo(const TContexto& c, const std::vector<TP3>& local) {
-    std::vector<TP3> w;
-    w.reserve(local.size());
-    for (const TP3& p : local)
-        w.push_back(c.M.Ponto(p));
-    return w;
-}
-
-bool Finitos(const std::vector<TP3>& ps) {
-    for (const TP3& p : ps)
-        if (!Finito3(p)) return false;
-    return true;
-}
 
 // The unit extrusion direction; +Z for a zero or broken one.
 TP3 Direcao(const TPonto3D& extrusao) {
@@ -237,21 +223,6 @@ void TPercurso::PolyLineLeve(const TPolyLineLeve& p, const TContexto& c) {
                      constante != 0 ? constante : x.LarguraFim.ComoDouble()});
     Polilinha2D(cor, c, v, (p.Flags & 1) != 0, p.Elevacao.ComoDouble(), P3(p.Extrusao),
                 p.Espessura.ComoDouble(), "LWPOLYLINE");
-}
-
-void TPercurso::Lider(const TLider& l, const TContexto& c) {
-    TRGB cor;
-    if (!Prepara(l, c, cor)) return;
-    std::vector<TP3> local;
-    for (const TPonto3D& p : l.Vertices)
-        local.push_back(P3(p));
-    const std::vector<TP3> w = NoMundo(c, local);
-    if (w.size() < 2 || !Finitos(w)) return;
-    // A leader's path is lines, one per segment, as CAD programs explode it.
-    for (std::size_t i = 1; i < w.size() && !emissor_.Parado(); ++i) {
-        emissor_.Segmento(w[i - 1], w[i], cor, true);
-        emissor_.Mede("LINE", Norma3(Menos3(w[i], w[i - 1])), 0);
-    }
 }
 
 void TPercurso::PontoDXF(const TPontoDXF& p, const TContexto& c) {

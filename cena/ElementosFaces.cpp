@@ -2,16 +2,6 @@
 
 #include "Percurso.h"
 
-namespace {
-
-bool Finitos(const std::vector<TP3>& ps) {
-    for (const TP3& p : ps)
-        if (!Finito3(p)) return false;
-    return true;
-}
-
-} // namespace
-
 double TPercurso::Poligono(const std::vector<TP3>& w, TRGB cor, bool sonda) {
     // Newell's normal: one for the whole face, also where two of its corners fall together.
     TP3 soma{0, 0, 0};

@@ -185,11 +185,11 @@ void TPercurso::IncluiElementos(const TElementos& el, const TMatriz& m, TCaixaCe
                 IncluiPonto(caixa, m, P3(p));
     for (const TCota& cota : el.Cotas)
         if (mostra(cota))
-            if (const TBloco* b = desenho_.Bloco(cota.NomeBloco))
+            if (const TBloco* b = desenho_.BlocoChamado(cota.NomeBloco))
                 IncluiCaixa(caixa, m, CaixaDoBloco(*b, profundidade));
     for (const TInsert& ins : el.Inserts) {
         if (!mostra(ins)) continue;
-        const TBloco* b = desenho_.Bloco(ins.NomeBloco);
+        const TBloco* b = desenho_.BlocoChamado(ins.NomeBloco);
         if (!b) continue;
         const TCaixaCena local = CaixaDoBloco(*b, profundidade);
         if (local.Vazia()) continue;
@@ -230,11 +230,11 @@ bool TPercurso::TemConteudo(const TBloco& bloco, int profundidade) {
                e.Splines.Count() || e.PolyLinesLeves.Count() || e.Solidos.Count() ||
                e.Pontos.Count() || e.Malhas.Count() || e.Lideres.Count() || e.NaoDesenhados.Count();
     for (int i = 0; !tem && i < e.Inserts.Count(); ++i) {
-        const TBloco* b = desenho_.Bloco(e.Inserts[i].NomeBloco);
+        const TBloco* b = desenho_.BlocoChamado(e.Inserts[i].NomeBloco);
         tem = b && TemConteudo(*b, profundidade + 1);
     }
     for (int i = 0; !tem && i < e.Cotas.Count(); ++i) {
-        const TBloco* b = desenho_.Bloco(e.Cotas[i].NomeBloco);
+        const TBloco* b = desenho_.BlocoChamado(e.Cotas[i].NomeBloco);
         tem = b && TemConteudo(*b, profundidade + 1);
     }
     conteudo_[&bloco] = tem ? 2 : 3; // the map may have grown meanwhile
@@ -325,7 +325,7 @@ void TPercurso::Bloco(const TBloco& bloco, const TContexto& filho) {
 void TPercurso::Insercao(const TInsert& ins, const TContexto& c) {
     const TCamada* camada = nullptr;
     if (!Visivel(ins, c, camada)) return;
-    const TBloco* bloco = desenho_.Bloco(ins.NomeBloco);
+    const TBloco* bloco = desenho_.BlocoChamado(ins.NomeBloco);
     if (!bloco || !TemConteudo(*bloco)) return;
     const TP3 base = bloco->Base ? P3(*bloco->Base) : TP3{0, 0, 0};
     // The copies of an array differ only by their offset: the world steps between columns
@@ -354,6 +354,6 @@ void TPercurso::Cota(const TCota& cota, const TContexto& c) {
     // The dimension's block holds its geometry in world coordinates: placed as it is.
     const TCamada* camada = nullptr;
     if (!Visivel(cota, c, camada)) return;
-    if (const TBloco* bloco = desenho_.Bloco(cota.NomeBloco))
+    if (const TBloco* bloco = desenho_.BlocoChamado(cota.NomeBloco))
         Bloco(*bloco, Filho(cota, c, camada, TMatriz{}));
 }

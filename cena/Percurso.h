@@ -72,7 +72,12 @@ class TPercurso {
                      const std::string& tipo);
     void Polilinha3D(const TPolyLine& p, const TContexto& c, TRGB cor);
     void PolyLineLeve(const TPolyLineLeve& p, const TContexto& c);
+    // ElementosLider.cpp
     void Lider(const TLider& l, const TContexto& c);
+    // The arrowhead `tamanho` long at the first of the leader's vertices `v` (block
+    // coordinates): the block whose record has the handle `bloco`, else a closed filled one.
+    void SetaDoLider(const TLider& l, const TContexto& c, TRGB cor, const std::vector<TP3>& v,
+                     double tamanho, const std::optional<std::string>& bloco);
     void PontoDXF(const TPontoDXF& p, const TContexto& c);
     // The sides that thickness sweeps from a curve (block coordinates) along `altura`.
     void Extrusao(const TContexto& c, const std::vector<TP3>& curva, const TP3& altura, TRGB cor);
@@ -102,6 +107,21 @@ class TPercurso {
     std::unordered_map<const TBloco*, int> conteudo_; // 1 being looked at, 2 yes, 3 no
     bool avisouProfundidade_ = false;
 };
+
+inline bool Finitos(const std::vector<TP3>& ps) {
+    for (const TP3& p : ps)
+        if (!Finito3(p)) return false;
+    return true;
+}
+
+// Points of a placed list in world coordinates.
+inline std::vector<TP3> NoMundo(const TContexto& c, const std::vector<TP3>& local) {
+    std::vector<TP3> w;
+    w.reserve(local.size());
+    for (const TP3& p : local)
+        w.push_back(c.M.Ponto(p));
+    return w;
+}
 
 // Model values as the walk's doubles.
 inline TP3 P3(const TPonto3D& p) {

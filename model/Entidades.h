@@ -182,9 +182,33 @@ struct TCota : TEntidade {
     TNome Tipo; // the record's name
 };
 
-// LEADER: its vertices 10, in world coordinates.
+// The dimension-style variables a leader is drawn with, each unset where the style or the
+// override does not give it: DIMSCALE 40, DIMASZ 41 (arrow size), DIMTAD 77 (text above the
+// line), DIMGAP 147, DIMLDRBLK 341 (the handle of the arrow's block record; none: the
+// closed filled arrow).
+struct TVariaveisDeCota {
+    std::optional<Real> Escala, TamanhoSeta, Folga;
+    std::optional<std::int32_t> TextoAcima;
+    std::optional<std::string> BlocoDaSeta;
+};
+
+// An entry of the DIMSTYLE table.
+struct TEstiloDeCota {
+    std::string Nome;
+    TVariaveisDeCota Variaveis;
+};
+
+// LEADER: its vertices 10, in world coordinates; its dimension style 3 with the overrides
+// of its extended data ("ACAD" "DSTYLE"); arrowhead 71 (1: drawn), path 72 (1: a spline
+// through the vertices), annotation 73 (0: text), hook line 75 (1: drawn) and its sense 74
+// along the horizontal direction 211/221/231, the annotation's width 41.
 struct TLider : TEntidade {
     std::vector<TPonto3D> Vertices;
+    std::string Estilo;
+    TVariaveisDeCota Substituicoes;
+    std::int32_t ComSeta = 1, Caminho = 0, Anotacao = 3, SentidoDoGancho = 0, ComGancho = 0;
+    Real LarguraDoTexto;
+    TPonto3D Horizontal{Real(1), Real{}, Real{}};
 };
 
 // An element of a kind the full drawing does not draw, kept to be counted.
@@ -217,6 +241,7 @@ struct TElementos {
 
 struct TBloco : TEntidade {
     std::string Nome;
+    std::string NomeDoGrupo2; // full drawing: group 2's name, where group 3 names it again
     std::int32_t Flags = 0;
     std::optional<TPonto3D> Base;
     TElementos Elementos;

@@ -16,12 +16,20 @@ void LeBlocos(LeitorDXF& leitor) {
 
 void LeBloco(LeitorDXF& leitor) {
     TBloco bloco;
+    bool nomeDoGrupo2 = false; // the name read last came from group 2
     LeGrupos(leitor, [&](std::int32_t c) {
         switch (c) {
         case 2:
-        case 3:
             leitor.LeTexto(bloco.Nome);
-            break; // the later of the two names wins
+            bloco.NomeDoGrupo2.clear();
+            nomeDoGrupo2 = true;
+            break;
+        case 3: // the later of the two names wins; group 2's is kept apart when it differs
+            if (nomeDoGrupo2) bloco.NomeDoGrupo2 = std::move(bloco.Nome);
+            leitor.LeTexto(bloco.Nome);
+            if (bloco.NomeDoGrupo2 == bloco.Nome) bloco.NomeDoGrupo2.clear();
+            nomeDoGrupo2 = false;
+            break;
         case 10:
             bloco.Base = leitor.LePonto(c);
             break;

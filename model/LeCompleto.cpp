@@ -270,8 +270,24 @@ void LeCota(LeitorDXF& leitor, TList<TCota>& lista, const std::string& nome) {
 }
 
 void LeLider(LeitorDXF& leitor, TList<TLider>& lista) {
+    std::optional<TPonto3D> horizontal;
+    TDadosDeCota dados;
     LeRegistro(leitor, lista, TLider{}, [&](TLider& l, std::int32_t c) {
-        return LePontoDaLista(leitor, c, 10, l.Vertices);
+        std::int32_t* inteiros[] = {&l.ComSeta, &l.Caminho, &l.Anotacao, &l.SentidoDoGancho,
+                                    &l.ComGancho};
+        if (c == 3) {
+            leitor.LeChave(l.Estilo);
+        } else if (c >= 71 && c <= 75) {
+            leitor.LeInteiroLeniente(*inteiros[c - 71]);
+        } else if (c == 41) {
+            leitor.LeRealLeniente(l.LarguraDoTexto);
+        } else if (LeCoordenada(leitor, c, 211, horizontal)) {
+            if (horizontal) l.Horizontal = *horizontal;
+        } else {
+            return LePontoDaLista(leitor, c, 10, l.Vertices) ||
+                   LeSubstituicaoDeCota(leitor, c, l.Substituicoes, dados);
+        }
+        return true;
     });
 }
 

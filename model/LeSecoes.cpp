@@ -34,6 +34,8 @@ void LeSecao(LeitorDXF& leitor) {
         LeBlocos(leitor);
     else if (nome == "ENTITIES")
         LeEntidades(leitor);
+    else if (nome == "HEADER")
+        LeCabecalho(leitor);
     else
         leitor.PulaSecao();
 }
@@ -47,6 +49,10 @@ void LeTabelas(LeitorDXF& leitor) {
             leitor.LePar(codigo, valor);
             if (valor == "LAYER")
                 LeCamadas(leitor);
+            else if (valor == "DIMSTYLE")
+                LeEstilosDeCota(leitor);
+            else if (valor == "BLOCK_RECORD")
+                LeRegistrosDeBloco(leitor);
             else
                 leitor.PulaTabela();
         }

@@ -112,11 +112,12 @@ void LeitorDXF::PulaRegistro() {
     }
 }
 
-void LeitorDXF::PulaAte(std::string_view chave) {
+void LeitorDXF::PulaAte(std::string_view chave, const Grupo& cada) {
     std::int32_t codigo;
     do {
         LeInteiro(codigo);
         LeChave(descarte_);
+        if (cada) cada(codigo, descarte_);
     } while (codigo != 0 || descarte_ != chave);
 }
 
@@ -126,4 +127,12 @@ void LeitorDXF::PulaTabela() {
 
 void LeitorDXF::PulaSecao() {
     PulaAte("ENDSEC");
+}
+
+void LeitorDXF::PulaTabela(const Grupo& cada) {
+    PulaAte("ENDTAB", cada);
+}
+
+void LeitorDXF::PulaSecao(const Grupo& cada) {
+    PulaAte("ENDSEC", cada);
 }

@@ -14,15 +14,30 @@ TConfiguracao& Configuracao = Desenho.Configuracao;
 
 Real XMin, XMax, YMin, YMax, ZMin, ZMax;
 
-const TBloco* TDesenho::Bloco(const std::string& nome) const {
+void TDesenho::IndexaBlocos() const {
     if (blocosIndexados_ > Blocos.Count()) { // a new drawing with fewer blocks
         indiceDosBlocos_.clear();
+        indiceDoGrupo2_.clear();
         blocosIndexados_ = 0;
     }
-    for (; blocosIndexados_ < Blocos.Count(); ++blocosIndexados_)
-        indiceDosBlocos_.emplace(Blocos[blocosIndexados_].Nome, blocosIndexados_);
+    for (; blocosIndexados_ < Blocos.Count(); ++blocosIndexados_) {
+        const TBloco& bloco = Blocos[blocosIndexados_];
+        indiceDosBlocos_.emplace(bloco.Nome, blocosIndexados_);
+        if (!bloco.NomeDoGrupo2.empty())
+            indiceDoGrupo2_.emplace(bloco.NomeDoGrupo2, blocosIndexados_);
+    }
+}
+
+const TBloco* TDesenho::Bloco(const std::string& nome) const {
+    IndexaBlocos();
     const auto achado = indiceDosBlocos_.find(nome);
     return achado == indiceDosBlocos_.end() ? nullptr : &Blocos[achado->second];
+}
+
+const TBloco* TDesenho::BlocoChamado(const std::string& nome) const {
+    IndexaBlocos();
+    const auto achado = indiceDoGrupo2_.find(nome);
+    return achado == indiceDoGrupo2_.end() ? Bloco(nome) : &Blocos[achado->second];
 }
 
 void Extremos(Real& xMin, Real& yMin, Real& zMin, Real& xMax, Real& yMax, Real& zMax) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 struct TConfiguracao {
     Real XIni, YIni, ZIni, VBaixa, VMedia, VAlta;
@@ -18,13 +19,22 @@ struct TDesenho {
     TList<TBloco> Blocos;
     TList<TCamada> Camadas;
     TConfiguracao Configuracao;
+    // Full drawing: the DIMSTYLE table, the block records' names by handle (BLOCK_RECORD
+    // groups 5 and 2) and the header's $MEASUREMENT (0 imperial, 1 metric).
+    std::vector<TEstiloDeCota> EstilosDeCota;
+    std::unordered_map<std::string, std::string> NomesDosRegistrosDeBloco;
+    std::int32_t Medicao = 0;
 
     // The first block with exactly this name, or null. Looked up in an index by name, made
     // again whenever blocks were added since it was made.
     const TBloco* Bloco(const std::string& nome) const;
+    // The block a CAD program finds by this name: the first whose group 2 gave it, else
+    // Bloco(nome) (a block named again by group 3 is kept under that later name).
+    const TBloco* BlocoChamado(const std::string& nome) const;
 
   private:
-    mutable std::unordered_map<std::string, int> indiceDosBlocos_;
+    void IndexaBlocos() const;
+    mutable std::unordered_map<std::string, int> indiceDosBlocos_, indiceDoGrupo2_;
     mutable int blocosIndexados_ = 0;
 };
 

@@ -50,6 +50,11 @@ class LeitorDXF {
     // Skip groups up to and including the group 0/"ENDTAB", or 0/"ENDSEC".
     void PulaTabela();
     void PulaSecao();
+    // The same, showing each group skipped to `cada`: its code and its value read as LeChave
+    // does (the last group shown is the one that ends the table or section).
+    using Grupo = std::function<void(std::int32_t codigo, const std::string& valor)>;
+    void PulaTabela(const Grupo& cada);
+    void PulaSecao(const Grupo& cada);
 
     // True at the physical end of the file.
     bool NoFim() { return !pendente_ && entrada_.NoFim(); }
@@ -61,7 +66,7 @@ class LeitorDXF {
 
   private:
     std::string_view Numero();
-    void PulaAte(std::string_view chave);
+    void PulaAte(std::string_view chave, const Grupo& cada = {});
     Real Coordenada(Real& minimo, Real& maximo);
     Real CoordenadaSeguinte(std::int32_t codigo, Real& minimo, Real& maximo);
 

@@ -23,6 +23,26 @@ void LeSecao(LeitorDXF& leitor);
 
 void LeTabelas(LeitorDXF& leitor);
 void LeCamadas(LeitorDXF& leitor);
+// Full drawing: the DIMSTYLE and BLOCK_RECORD tables and the HEADER section, entered after
+// their names and skipped as PulaTabela and PulaSecao skip them, keeping what leaders need.
+void LeEstilosDeCota(LeitorDXF& leitor);
+void LeRegistrosDeBloco(LeitorDXF& leitor);
+void LeCabecalho(LeitorDXF& leitor);
+
+// Sets the dimension-style variable of group `codigo` (DIMSTYLE's own codes) from `valor`;
+// false for a variable not kept.
+bool DefineVariavelDeCota(TVariaveisDeCota& v, std::int32_t codigo, const std::string& valor);
+
+// Where an element's extended data stands: in "ACAD", after "DSTYLE", inside its braces, and
+// the variable whose value comes next.
+struct TDadosDeCota {
+    bool acad = false, estilo = false, dentro = false;
+    std::optional<std::int32_t> variavel;
+};
+// An extended-data group (1000 to 1071), its value read as a line: the style overrides of
+// "ACAD" "DSTYLE" { 1070 code, value ... } go to `variaveis`. False for other groups.
+bool LeSubstituicaoDeCota(LeitorDXF& leitor, std::int32_t codigo, TVariaveisDeCota& variaveis,
+                          TDadosDeCota& estado);
 void LeConfig(LeitorDXF& leitor);
 
 void LeEntidades(LeitorDXF& leitor);

@@ -474,4 +474,48 @@ TEST(CenaHostil, EscalaZeroContaOsElementosComoOReferencial) {
     EsperaCaixa(c.Extremos, {3, 3, 0}, {3, 3, 0});
 }
 
+// A leader's hook and closed filled arrow sized by its style and overrides, and an arrow
+// drawn from the block its style names by the block record's handle.
+TEST(CenaLider, SetaEGanchoPeloEstiloESuasSubstituicoes) {
+    TDesenho d;
+    d.Medicao = 1;
+    TEstiloDeCota iso;
+    iso.Nome = "ISO";
+    iso.Variaveis.TamanhoSeta = 2;
+    iso.Variaveis.Escala = 3;
+    d.EstilosDeCota.push_back(iso);
+    d.NomesDosRegistrosDeBloco["1F"] = "SETA";
+    TElementos seta;
+    seta.Linhas.Add(Linha(P(0, 0), P(-1, 0)));
+    AddBloco(d, "SETA", seta);
+
+    // Arrow at (0, 0) pointing along -X, hook from (10, 0): gap 1 x 3 plus the text's 5.
+    TLider a = Em(TLider{});
+    a.Vertices = {P(0, 0), P(10, 0)};
+    a.Estilo = "iso";
+    a.Anotacao = 0;
+    a.ComGancho = 1;
+    a.LarguraDoTexto = 5;
+    a.Substituicoes.Folga = 1;
+    d.Modelo.Lideres.Add(a);
+    // Arrow block at (100, 0) along -Y, 6 long; no hook with the text beside the line.
+    TLider b = a;
+    b.Vertices = {P(100, 0), P(100, 10)};
+    b.Substituicoes.TextoAcima = 0;
+    b.Substituicoes.BlocoDaSeta = "1F";
+    d.Modelo.Lideres.Add(b);
+
+    const TCena c = DecompoeDesenho(d);
+    EXPECT_EQ(c.Tipos.at("LINE").N, 2 + 1 + 1);
+    EXPECT_NEAR(c.Tipos.at("LINE").Comprimento, 18 + 10 + 6, 1e-9);
+    const double meiaLargura = 6 * std::sin(18.924644 / 2 * Pi / 180);
+    EXPECT_EQ(c.Tipos.at("SOLID").N, 1);
+    EXPECT_NEAR(c.Tipos.at("SOLID").Area, 6 * meiaLargura, 1e-9);
+    EsperaCaixa(c.ExtremosMedidos, {0, -meiaLargura, 0}, {100, 10, 0}, 1e-6);
+    bool setaNoBloco = false;
+    for (const TVerticeCena& v : c.Segmentos)
+        setaNoBloco |= std::hypot(NoMundo(c, v)[0] - 100, NoMundo(c, v)[1] - 6) < 1e-6;
+    EXPECT_TRUE(setaNoBloco) << "the block's line ends 6 up the leader";
+}
+
 } // namespace

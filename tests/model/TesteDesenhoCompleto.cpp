@@ -4,6 +4,7 @@
 
 #include <array>
 #include <gtest/gtest.h>
+#include <unordered_map>
 
 namespace {
 
@@ -261,6 +262,60 @@ TEST(DesenhoCompleto, CamadaDesligadaCongeladaECorVerdadeira) {
     EXPECT_EQ(Camadas[2].IndiceCor, std::nullopt);
     EXPECT_EQ(Camadas[2].Flags, 0);
     EXPECT_EQ(Camadas[2].CorVerdadeira, -1);
+}
+
+// What leaders are drawn with: the measurement system, the dimension styles, the block
+// records' names, a leader's own groups and its style overrides; and a block named twice.
+TEST(DesenhoCompleto, LiderComEstiloSubstituicoesERegistrosDeBloco) {
+    auto arquivo = [](const std::string& cabecalho, const std::string& tabelas,
+                      const std::string& lider) {
+        return "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1015\n" + cabecalho +
+               "0\nENDSEC\n0\nSECTION\n2\nTABLES\n" + tabelas +
+               "0\nENDSEC\n0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\n*D2\n3\n*D\n" + LinhaDXF +
+               "0\nENDBLK\n0\nENDSEC\n" +
+               SoEntidades("0\nLEADER\n" + lider + "10\n0\n20\n0\n10\n9\n20\n9\n");
+    };
+    const std::string tabelas =
+        "0\nTABLE\n2\nBLOCK_RECORD\n0\nBLOCK_RECORD\n5\n1F\n2\nseta\n0\nENDTAB\n"
+        "0\nTABLE\n2\nDIMSTYLE\n70\n1\n0\nDIMSTYLE\n105\n27\n2\nARQ\n41\n0.25\n40\nx\n"
+        "341\n1F\n77\n0\n0\nENDTAB\n";
+    const std::string lider = "3\narq\n71\n0\n72\n1\n73\n0\n74\n1\n75\n1\n41\n35\n211\n0\n221\n1\n"
+                              "1001\nACAD\n1000\nDSTYLE\n1002\n{\n1070\n147\n1040\n0.5\n1070\n"
+                              "341\n1005\n2A\n1070\n77\n1070\n2\n1002\n}\n1001\nOUTRO\n1070\n41\n"
+                              "1040\n9\n";
+    ModeloPadraoIgual(arquivo("9\n$MEASUREMENT\n70\n1\n9\n$LUNITS\n70\n7\n", tabelas, lider),
+                      arquivo("", "", ""));
+
+    EXPECT_EQ(Desenho.Medicao, 1);
+    ASSERT_EQ(Desenho.EstilosDeCota.size(), 1u);
+    const TEstiloDeCota& estilo = Desenho.EstilosDeCota[0];
+    EXPECT_EQ(estilo.Nome, "ARQ");
+    EXPECT_EQ(estilo.Variaveis.TamanhoSeta, Real(0.25));
+    EXPECT_EQ(estilo.Variaveis.Escala, std::nullopt) << "not a number";
+    EXPECT_EQ(estilo.Variaveis.TextoAcima, 0);
+    EXPECT_EQ(estilo.Variaveis.BlocoDaSeta, "1F");
+    EXPECT_EQ(Desenho.NomesDosRegistrosDeBloco,
+              (std::unordered_map<std::string, std::string>{{"1F", "seta"}}));
+
+    ASSERT_EQ(Desenho.Modelo.Lideres.Count(), 1);
+    const TLider& l = Desenho.Modelo.Lideres[0];
+    EXPECT_EQ(l.Estilo, "arq");
+    EXPECT_EQ((std::array{l.ComSeta, l.Caminho, l.Anotacao, l.SentidoDoGancho, l.ComGancho}),
+              (std::array{0, 1, 0, 1, 1}));
+    EXPECT_EQ(l.LarguraDoTexto, 35);
+    EXPECT_EQ(Xyz(l.Horizontal), (XYZ{0, 1, 0}));
+    EXPECT_EQ(l.Substituicoes.Folga, Real(0.5));
+    EXPECT_EQ(l.Substituicoes.BlocoDaSeta, "2A");
+    EXPECT_EQ(l.Substituicoes.TextoAcima, 2);
+    EXPECT_EQ(l.Substituicoes.TamanhoSeta, std::nullopt) << "another application's data";
+    EXPECT_EQ(Xyz(l.Vertices), (std::vector<XYZ>{{0, 0, 0}, {9, 9, 0}}));
+
+    // Kept under its later name, found by a CAD program's by the full drawing.
+    ASSERT_EQ(Blocos.Count(), 1);
+    EXPECT_EQ(Blocos[0].Nome, "*D");
+    EXPECT_EQ(Desenho.Bloco("*D2"), nullptr);
+    EXPECT_EQ(Desenho.BlocoChamado("*D2"), &Blocos[0]);
+    EXPECT_EQ(Desenho.BlocoChamado("*D"), &Blocos[0]);
 }
 
 } // namespace
