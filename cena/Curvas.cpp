@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <queue>
 
 namespace {
@@ -472,6 +473,46 @@ std::vector<TP3> PontosDaSpline(int grau, const std::vector<double>& nos,
     return q;
 }
 
+namespace {
+
+// A straight strip's corners: left and right of its start and of its end.
+struct TFaixa {
+    TP2 E0, E1, D0, D1;
+};
+
+// Where the lines through a0-a1 and b0-b1 cross; none when they are within about 1.8 degrees
+// of parallel (the joint then keeps both strips' own ends).
+std::optional<TP2> Cruzamento(const TP2& a0, const TP2& a1, const TP2& b0, const TP2& b1) {
+    const TP2 da{a1[0] - a0[0], a1[1] - a0[1]}, db{b1[0] - b0[0], b1[1] - b0[1]};
+    const double cruz = da[0] * db[1] - da[1] * db[0];
+    const double escalar = da[0] * db[0] + da[1] * db[1];
+    if (!(std::fabs(std::atan2(cruz, escalar)) >= 0.031415)) return std::nullopt;
+    const double t = ((b0[0] - a0[0]) * db[1] - (b0[1] - a0[1]) * db[0]) / cruz;
+    const TP2 p{a0[0] + da[0] * t, a0[1] + da[1] * t};
+    return Finito(p) ? std::optional(p) : std::nullopt;
+}
+
+// The mitred joint of strip `a` running into strip `b`: each side's edges meet where their
+// lines cross, as CAD programs join wide polyline segments.
+void Junta(std::optional<TFaixa>& a, std::optional<TFaixa>& b) {
+    if (!a || !b) return;
+    const auto esquerda = Cruzamento(a->E0, a->E1, b->E0, b->E1);
+    const auto direita = Cruzamento(a->D0, a->D1, b->D0, b->D1);
+    if (esquerda) a->E1 = b->E0 = *esquerda;
+    if (direita) a->D1 = b->D0 = *direita;
+}
+
+double AreaDaFaixa(const TFaixa& f) {
+    // The quadrilateral E0, E1, D1, D0 by the shoelace rule.
+    const TP2 q[4] = {f.E0, f.E1, f.D1, f.D0};
+    double dobro = 0;
+    for (int i = 0; i < 4; ++i)
+        dobro += q[i][0] * q[(i + 1) % 4][1] - q[(i + 1) % 4][0] * q[i][1];
+    return std::fabs(dobro) / 2;
+}
+
+} // namespace
+
 TTracado2D TracaPolilinha(const std::vector<TVertice2D>& vertices, bool fechada, double tolerancia,
                           int maximo) {
     TTracado2D t;
@@ -526,10 +567,10 @@ TTracado2D TracaPolilinha(const std::vector<TVertice2D>& vertices, bool fechada,
                 s.Minimo = SegmentosDoArco(raio, std::fabs(varre), 0, maximo);
             }
         }
-        if (s.W0 > 0 || s.W1 > 0)
-            t.Area += s.Comprimento * (s.W0 + s.W1) / 2;
-        else
+        if (!(s.W0 > 0 || s.W1 > 0))
             t.Comprimento += s.Comprimento;
+        else if (s.Arco)
+            t.Area += s.Comprimento * (s.W0 + s.W1) / 2; // straight strips are measured drawn
         total += s.N;
         minimos += s.Minimo;
         segs.push_back(s);
@@ -563,12 +604,40 @@ TTracado2D TracaPolilinha(const std::vector<TVertice2D>& vertices, bool fechada,
         return {p, radial};
     };
 
+    // A wide straight segment's strip, its corners moved to the mitres where it meets another.
+    std::vector<std::optional<TFaixa>> faixas(segs.size());
+    for (size_t i = 0; i < segs.size(); ++i) {
+        const TSegmento& s = segs[i];
+        if (s.Arco || s.Comprimento == 0 || !(s.W0 > 0 || s.W1 > 0)) continue;
+        const TP2 across = ponto(s, 0).second;
+        auto lado = [&](const TP2& p, double w, double sentido) {
+            return TP2{p[0] + across[0] * w * sentido / 2, p[1] + across[1] * w * sentido / 2};
+        };
+        faixas[i] = TFaixa{lado(s.A, s.W0, 1), lado(s.B, s.W1, 1), lado(s.A, s.W0, -1),
+                           lado(s.B, s.W1, -1)};
+    }
+    for (size_t i = 0; i + 1 < segs.size(); ++i)
+        Junta(faixas[i], faixas[i + 1]);
+    // A path that ends where it starts (closed, or its last vertex on its first) joins there
+    // too; a closing segment of no length is passed over.
+    size_t ultimo = segs.size() - 1;
+    if (ultimo > 0 && segs[ultimo].Comprimento == 0) --ultimo;
+    const TP2 a = v.front().P, z = v.back().P;
+    if ((fechada || (a[0] == z[0] && a[1] == z[1])) && ultimo > 1)
+        Junta(faixas[ultimo], faixas.front());
+
     t.Linha.push_back(v[0].P);
-    for (const TSegmento& s : segs) {
+    for (size_t i = 0; i < segs.size(); ++i) {
+        const TSegmento& s = segs[i];
         if (s.Comprimento == 0) continue;
         for (int j = 1; j <= s.N; ++j)
             t.Linha.push_back(ponto(s, j).first);
         if (!(s.W0 > 0 || s.W1 > 0)) continue;
+        if (const auto& f = faixas[i]) {
+            t.Triangulos.insert(t.Triangulos.end(), {f->E0, f->D0, f->E1, f->E1, f->D0, f->D1});
+            t.Area += AreaDaFaixa(*f);
+            continue;
+        }
         auto bordas = [&](int j) {
             const auto [p, across] = ponto(s, j);
             const double w = (s.W0 + (s.W1 - s.W0) * j / s.N) / 2;

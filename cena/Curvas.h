@@ -53,8 +53,9 @@ struct TVertice2D {
 
 // A 2D polyline traced in its plane: the centre line through its vertices with bulges as
 // arcs (closed when asked: the last point repeats the first), and, where a segment has a
-// width, the filled strip as triangles (three points each; each segment its own strip, no
-// mitre at the joints). The whole trace stays within max(maximo, 16 per segment) pieces.
+// width, the filled strip as triangles (three points each; each segment its own strip, two
+// straight ones mitred where they meet). The whole trace stays within max(maximo, 16 per
+// segment) pieces.
 struct TTracado2D {
     std::vector<TP2> Linha;
     std::vector<TP2> Triangulos;

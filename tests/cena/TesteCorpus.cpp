@@ -141,25 +141,6 @@ const std::map<std::string, void (*)(Json&)> Correcoes = {
      }},
 };
 
-// What this viewer does not draw yet, per file: the kinds left out of the comparison and
-// whether the extents are compared. Each is a gap of the full drawing, not of the reference.
-struct TEmAberto {
-    std::set<std::string> tipos;
-    bool extremos = true;
-};
-const std::map<std::string, TEmAberto> EmAberto = {
-    // Leaders keep only their vertices: their arrowheads (solids), hook lines and the points
-    // of their dimension blocks' definition points are not drawn.
-    {"acad_2004_floorplan.dxf", {{"LINE", "SOLID", "POINT"}}},
-    {"netdxf_sample_r2018.dxf", {{"LINE", "SOLID"}}},
-    // The anonymous dimension block is named *D2 by group 2 and *D by group 3; the block is
-    // kept under the later name, so the dimension that names *D2 finds no block.
-    {"acad_r11_entities3d.dxf", {{"LINE", "SOLID", "POINT"}, false}},
-    // Wide polyline segments are separate strips without mitred joints, so the corners of
-    // the widest polyline reach less far than a CAD program's.
-    {"r12_poli_all210.dxf", {{}, false}},
-};
-
 bool CorpusExigido() {
     const char* exigido = std::getenv("VISTREL_EXIGE_CORPUS");
     return exigido != nullptr && exigido == std::string_view("1");
@@ -185,15 +166,13 @@ double Medida(const Json& tipos, const std::string& tipo, const char* medida) {
     return tipos.contains(tipo) ? tipos[tipo].value(medida, 0.0) : 0.0;
 }
 
-void ComparaTipos(const Json& nossos, const Json& deles, const std::set<std::string>& abertos) {
+void ComparaTipos(const Json& nossos, const Json& deles) {
     std::set<std::string> tipos;
     for (const Json* lista : {&nossos, &deles})
         for (const auto& [tipo, medidas] : lista->items())
             tipos.insert(tipo);
     for (const std::string& tipo : tipos) {
-        if (TextosEHachuras.contains(tipo) || ForaDaReferencia.contains(tipo) ||
-            abertos.contains(tipo))
-            continue;
+        if (TextosEHachuras.contains(tipo) || ForaDaReferencia.contains(tipo)) continue;
         EXPECT_EQ(Medida(nossos, tipo, "n"), Medida(deles, tipo, "n")) << tipo << ": count";
         if (SoContagem.contains(tipo)) continue;
         for (const char* medida : {"comprimento", "area"}) {
@@ -235,11 +214,8 @@ TEST_P(CenaDoCorpus, MedidasConcordamComAReferencia) {
     Json deles = substituto != Substitutos.end() ? substituto->second : registro;
     if (const auto correcao = Correcoes.find(nome); correcao != Correcoes.end())
         correcao->second(deles);
-    const auto aberto = EmAberto.find(nome);
-    const TEmAberto nada;
-    const TEmAberto& falta = aberto != EmAberto.end() ? aberto->second : nada;
-    ComparaTipos(nossa["tipos"], deles["tipos"], falta.tipos);
-    if (falta.extremos) ComparaExtremos(nossa["extremos"], deles["extremos"]);
+    ComparaTipos(nossa["tipos"], deles["tipos"]);
+    ComparaExtremos(nossa["extremos"], deles["extremos"]);
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, CenaDoCorpus, testing::ValuesIn(ArquivosDaReferencia()),

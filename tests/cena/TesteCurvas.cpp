@@ -390,3 +390,24 @@ TEST(TracaPolilinha, LargurasSaoFaixasComAreaCerta) {
     EXPECT_NEAR(cunha.Area, Pi, 1e-12);
     EXPECT_NEAR(AreaDosTriangulos(cunha.Triangulos), Pi, 0.01 * Pi);
 }
+
+TEST(TracaPolilinha, FaixasRetasSeJuntamEmEsquadria) {
+    auto tem = [](const std::vector<TP2>& pontos, TP2 p) {
+        return std::any_of(pontos.begin(), pontos.end(),
+                           [&](const TP2& q) { return Dist(p, q) < 1e-12; });
+    };
+    // A closed square of width 2: every corner mitred, the closing one too.
+    const auto quadrado = TracaPolilinha(
+        {{{0, 0}, 0, 2, 2}, {{10, 0}, 0, 2, 2}, {{10, 10}, 0, 2, 2}, {{0, 10}, 0, 2, 2}}, true,
+        1e-3, 4096);
+    for (TP2 canto : {TP2{-1, -1}, TP2{11, -1}, TP2{11, 11}, TP2{-1, 11}, TP2{1, 1}, TP2{9, 9}})
+        EXPECT_TRUE(tem(quadrado.Triangulos, canto)) << canto[0] << ", " << canto[1];
+    EXPECT_NEAR(quadrado.Area, 12 * 12 - 8 * 8, 1e-9);
+    EXPECT_NEAR(AreaDosTriangulos(quadrado.Triangulos), 12 * 12 - 8 * 8, 1e-9);
+
+    // An open path keeps square ends; a bend of under two degrees keeps each strip's own ends.
+    const auto quase =
+        TracaPolilinha({{{0, 0}, 0, 2, 2}, {{10, 0}, 0, 2, 2}, {{20, 0.1}}}, false, 1e-3, 4096);
+    for (TP2 canto : {TP2{0, 1}, TP2{0, -1}, TP2{10, 1}, TP2{10, -1}})
+        EXPECT_TRUE(tem(quase.Triangulos, canto)) << canto[0] << ", " << canto[1];
+}
