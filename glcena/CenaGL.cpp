@@ -11,13 +11,15 @@
 #include <GL/glext.h>
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace {
 
-// Whether the current context has buffer objects: OpenGL 1.5 or later.
-bool TemBuffers() {
+// Whether the current context's OpenGL is at least maior.menor.
+bool VersaoAoMenos(int maiorMinimo, int menorMinimo) {
     const auto* versao = reinterpret_cast<const char*>(glGetString(GL_VERSION));
     if (!versao) return false; // no context current
     // "major.minor[.release] vendor text"; an OpenGL ES string starts otherwise and reads 0.0.
@@ -28,7 +30,126 @@ bool TemBuffers() {
     if (*p == '.')
         for (++p; *p >= '0' && *p <= '9' && menor < 100; ++p)
             menor = menor * 10 + (*p - '0');
-    return maior > 1 || (maior == 1 && menor >= 5);
+    return maior > maiorMinimo || (maior == maiorMinimo && menor >= menorMinimo);
+}
+
+// What the lighting program is made for, bit i of each mask for GL_LIGHTi: the lights
+// enabled, those that are directional (position's W = 0) and those not attenuated.
+struct TLuzes {
+    unsigned Ligadas = 0, Direcionais = 0, SemAtenuacao = 0;
+    bool operator==(const TLuzes&) const = default;
+};
+
+TLuzes LuzesAgora() {
+    TLuzes luzes;
+    for (unsigned i = 0; i < 8; ++i) {
+        const GLenum luz = GL_LIGHT0 + i;
+        if (!glIsEnabled(luz)) continue;
+        luzes.Ligadas |= 1u << i;
+        GLfloat lugar[4], k[3];
+        glGetLightfv(luz, GL_POSITION, lugar);
+        glGetLightfv(luz, GL_CONSTANT_ATTENUATION, &k[0]);
+        glGetLightfv(luz, GL_LINEAR_ATTENUATION, &k[1]);
+        glGetLightfv(luz, GL_QUADRATIC_ATTENUATION, &k[2]);
+        if (lugar[3] == 0) luzes.Direcionais |= 1u << i;
+        if (k[0] == 1 && k[1] == 0 && k[2] == 0) luzes.SemAtenuacao |= 1u << i;
+    }
+    return luzes;
+}
+
+// The fixed-function lighting of ambient and diffuse colour material with `luzes`, for the
+// side of the face that is seen, computed once per vertex: OpenGL's own two-sided lighting
+// lights both sides of every vertex and keeps one. Attenuation as OpenGL's; spot lights and
+// specular terms are not used by this program. A directional light's unit direction comes
+// in Direcao[i].
+std::string FonteDaIluminacao(const TLuzes& luzes) {
+    std::string fonte = R"(#version 120
+uniform vec3 Direcao[8];
+void main() {
+    vec4 olho = gl_ModelViewMatrix * gl_Vertex;
+    gl_Position = gl_ProjectionMatrix * olho;
+    gl_ClipVertex = olho;
+    vec3 n = gl_NormalMatrix * gl_Normal;
+    float tamanho = length(n);
+    n = tamanho > 0.0 ? n / tamanho : vec3(0.0);
+    // Towards the eye: from the vertex in a perspective, along +Z in a parallel projection.
+    vec3 paraOlho = gl_ProjectionMatrix[2][3] == 0.0 ? vec3(0.0, 0.0, 1.0) : -olho.xyz;
+    if (dot(n, paraOlho) < 0.0) n = -n;
+    vec4 ambiente = gl_FrontLightModelProduct.sceneColor;
+    vec4 difusa = vec4(0.0);
+    vec3 l;
+    float d, a;
+)";
+    for (unsigned i = 0; i < 8; ++i) {
+        const unsigned bit = 1u << i;
+        if (!(luzes.Ligadas & bit)) continue;
+        const std::string k = std::to_string(i), luz = "gl_LightSource[" + k + "]";
+        const std::string produto = "gl_FrontLightProduct[" + k + "].ambient";
+        if (luzes.Direcionais & bit) {
+            fonte += "    ambiente += " + produto + ";\n    difusa += max(dot(n, Direcao[" + k +
+                     "]), 0.0) * " + luz + ".diffuse;\n";
+            continue;
+        }
+        fonte += "    l = " + luz + ".position.xyz - olho.xyz;\n    d = length(l);\n";
+        if (luzes.SemAtenuacao & bit) {
+            fonte += "    ambiente += " + produto +
+                     ";\n    difusa += (d > 0.0 ? max(dot(n, l) / d, 0.0) : 0.0) * " + luz +
+                     ".diffuse;\n";
+            continue;
+        }
+        fonte += "    a = 1.0 / (" + luz + ".constantAttenuation + " + luz +
+                 ".linearAttenuation * d + " + luz +
+                 ".quadraticAttenuation * d * d);\n"
+                 "    ambiente += a * " +
+                 produto +
+                 ";\n"
+                 "    difusa += a * (d > 0.0 ? max(dot(n, l) / d, 0.0) : 0.0) * " +
+                 luz + ".diffuse;\n";
+    }
+    fonte +=
+        R"(    gl_FrontColor = vec4(clamp(ambiente.rgb + gl_Color.rgb * difusa.rgb, 0.0, 1.0), gl_Color.a);
+    gl_BackColor = gl_FrontColor;
+}
+)";
+    return fonte;
+}
+
+// The lighting program for `luzes`, or 0 where it does not compile or link.
+GLuint CompilaIluminacao(const TLuzes& luzes) {
+    const GLuint sombreador = glCreateShader(GL_VERTEX_SHADER);
+    if (!sombreador) return 0;
+    const std::string fonte = FonteDaIluminacao(luzes);
+    const char* texto = fonte.c_str();
+    glShaderSource(sombreador, 1, &texto, nullptr);
+    glCompileShader(sombreador);
+    GLint certo = GL_FALSE;
+    glGetShaderiv(sombreador, GL_COMPILE_STATUS, &certo);
+    const GLuint programa = certo ? glCreateProgram() : 0;
+    if (programa) {
+        glAttachShader(programa, sombreador);
+        glLinkProgram(programa);
+        glGetProgramiv(programa, GL_LINK_STATUS, &certo);
+    }
+    glDeleteShader(sombreador); // kept alive by the program while attached
+    if (programa && !certo) {
+        glDeleteProgram(programa);
+        return 0;
+    }
+    return programa;
+}
+
+// The directional lights' unit directions, in eye coordinates as OpenGL keeps them.
+void PoeDirecoes(GLuint programa, const TLuzes& luzes) {
+    GLfloat direcoes[8][3] = {};
+    for (unsigned i = 0; i < 8; ++i) {
+        if (!(luzes.Direcionais & (1u << i))) continue;
+        GLfloat lugar[4];
+        glGetLightfv(GL_LIGHT0 + i, GL_POSITION, lugar);
+        const float m = std::sqrt(lugar[0] * lugar[0] + lugar[1] * lugar[1] + lugar[2] * lugar[2]);
+        for (int k = 0; k < 3 && m > 0; ++k)
+            direcoes[i][k] = lugar[k] / m;
+    }
+    glUniform3fv(glGetUniformLocation(programa, "Direcao"), 8, &direcoes[0][0]);
 }
 
 // Most vertices one glDrawArrays takes (its count is a GLsizei), whole triangles and segments.
@@ -69,13 +190,21 @@ struct TCenaGL::Dados {
     bool ContextoComBuffers = false;
     bool EmBuffers = false; // false: client-side arrays in memory
     TLista Triangulos, Segmentos, Pontos;
+    // The faces' own lighting (OpenGL 2.0 and later): its program, made for the lights
+    // `LuzesDoPrograma` and again when other lights are on; none for OpenGL's two-sided one.
+    bool IluminacaoPropria = false;
+    GLuint Iluminacao = 0;
+    TLuzes LuzesDoPrograma;
 
     TLista* Listas[3] = {&Triangulos, &Segmentos, &Pontos};
 
     Dados() = default;
     Dados(const Dados&) = delete;
     Dados& operator=(const Dados&) = delete;
-    ~Dados() { ApagaBuffers(); }
+    ~Dados() {
+        ApagaBuffers();
+        if (Iluminacao) glDeleteProgram(Iluminacao);
+    }
 
     void ApagaBuffers() {
         for (TLista* lista : Listas)
@@ -111,7 +240,7 @@ struct TCenaGL::Dados {
     }
 };
 
-TCenaGL::TCenaGL(const TCena& cena, TArmazenamentoGL armazenamento)
+TCenaGL::TCenaGL(const TCena& cena, TArmazenamentoGL armazenamento, TIluminacaoGL iluminacao)
     : dados_(std::make_unique<Dados>()) {
     Dados& d = *dados_;
     d.Triangulos.Modo = GL_TRIANGLES;
@@ -121,7 +250,13 @@ TCenaGL::TCenaGL(const TCena& cena, TArmazenamentoGL armazenamento)
     d.Segmentos.Vertices = cena.Segmentos.size() / 2 * 2;
     d.Pontos.Vertices = cena.Pontos.size();
 
-    d.ContextoComBuffers = TemBuffers();
+    d.ContextoComBuffers = VersaoAoMenos(1, 5);
+    if (d.Triangulos.Vertices > 0 && iluminacao == TIluminacaoGL::PropriaSePossivel &&
+        VersaoAoMenos(2, 0)) {
+        d.LuzesDoPrograma = LuzesAgora();
+        d.Iluminacao = CompilaIluminacao(d.LuzesDoPrograma);
+        d.IluminacaoPropria = d.Iluminacao != 0;
+    }
     d.EmBuffers = d.ContextoComBuffers && armazenamento == TArmazenamentoGL::BuffersSePossivel &&
                   d.EnviaAosBuffers(cena);
     if (d.EmBuffers) return;
@@ -137,7 +272,7 @@ TCenaGL::TCenaGL(const TCena& cena, TArmazenamentoGL armazenamento)
 TCenaGL::~TCenaGL() = default;
 
 void TCenaGL::Desenha() const {
-    const Dados& d = *dados_;
+    Dados& d = *dados_; // the lighting program may be made again for other lights
     if (ChamadasDeDesenho() == 0) return;
 
     // The current colour and normal are left undefined by drawing from arrays. The client
@@ -172,7 +307,21 @@ void TCenaGL::Desenha() const {
         glDisable(GL_CULL_FACE);
         glEnable(GL_NORMALIZE);
         glEnableClientState(GL_NORMAL_ARRAY);
+        GLint anterior = 0;
+        if (d.IluminacaoPropria) {
+            if (const TLuzes luzes = LuzesAgora(); !(luzes == d.LuzesDoPrograma)) {
+                if (d.Iluminacao) glDeleteProgram(d.Iluminacao);
+                d.LuzesDoPrograma = luzes;
+                d.Iluminacao = CompilaIluminacao(luzes); // 0: OpenGL's lighting this time
+            }
+            glGetIntegerv(GL_CURRENT_PROGRAM, &anterior);
+            if (d.Iluminacao) {
+                glUseProgram(d.Iluminacao);
+                PoeDirecoes(d.Iluminacao, d.LuzesDoPrograma);
+            }
+        }
         desenhaLista(d.Triangulos, true);
+        if (d.IluminacaoPropria) glUseProgram(static_cast<GLuint>(anterior));
         glDisableClientState(GL_NORMAL_ARRAY);
     }
     // Lines and points show in their colours, not shaded by a normal.
@@ -192,4 +341,8 @@ int TCenaGL::ChamadasDeDesenho() const {
 
 bool TCenaGL::EmBuffers() const {
     return dados_->EmBuffers;
+}
+
+bool TCenaGL::IluminacaoPropria() const {
+    return dados_->IluminacaoPropria;
 }

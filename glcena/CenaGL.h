@@ -12,20 +12,27 @@
 // memory), or in memory for client-side vertex arrays whatever the context has.
 enum class TArmazenamentoGL { BuffersSePossivel, Memoria };
 
+// How the faces are lit: by this program's own lighting program where the context runs one
+// (OpenGL 2.0 and later: the same light, computed once per vertex for the side seen), or by
+// OpenGL's two-sided lighting whatever the context has.
+enum class TIluminacaoGL { PropriaSePossivel, DoOpenGL };
+
 class TCenaGL {
   public:
     // Copies the scene's vertices into the current context (into memory where buffer objects
     // are missing or refused): the scene is not needed afterwards. The context must stay
     // current whenever the object is drawn or destroyed.
     explicit TCenaGL(const TCena& cena,
-                     TArmazenamentoGL armazenamento = TArmazenamentoGL::BuffersSePossivel);
+                     TArmazenamentoGL armazenamento = TArmazenamentoGL::BuffersSePossivel,
+                     TIluminacaoGL iluminacao = TIluminacaoGL::PropriaSePossivel);
     ~TCenaGL();
     TCenaGL(const TCenaGL&) = delete;
     TCenaGL& operator=(const TCenaGL&) = delete;
 
     // Draws into the current context with the current matrices and lights, the vertices as
     // they are (relative to the scene's origin: the model-view places it): triangles lit from
-    // both sides in their colours (colour material, ambient and diffuse), no culling;
+    // both sides in their colours (colour material, ambient and diffuse, with the front
+    // material's other terms), no culling;
     // segments and points unlit, points 3 pixels wide; depth test as the caller set it.
     // Every GL state it changes is given back, the array buffer binding too.
     void Desenha() const;
@@ -34,6 +41,8 @@ class TCenaGL {
     int ChamadasDeDesenho() const;
     // Whether the vertices live in buffer objects (false: client-side vertex arrays).
     bool EmBuffers() const;
+    // Whether the faces are lit by the program's own lighting.
+    bool IluminacaoPropria() const;
 
   private:
     struct Dados;

@@ -5,7 +5,10 @@
 
 #include <GL/gl.h>
 #include <GL/glext.h>
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
 #include <ostream>
@@ -60,6 +63,7 @@ std::map<std::string, std::vector<float>> EstadoGL() {
                                   {"COLOR_MATERIAL_PARAMETER", GL_COLOR_MATERIAL_PARAMETER, 1},
                                   {"POINT_SIZE", GL_POINT_SIZE, 1},
                                   {"ARRAY_BUFFER_BINDING", GL_ARRAY_BUFFER_BINDING, 1},
+                                  {"CURRENT_PROGRAM", GL_CURRENT_PROGRAM, 1},
                                   {"CURRENT_COLOR", GL_CURRENT_COLOR, 4},
                                   {"CURRENT_NORMAL", GL_CURRENT_NORMAL, 3}}) {
         e[nome].resize(n);
@@ -207,6 +211,88 @@ TEST_F(CenaGL, BuffersEArraysEmMemoriaFazemAMesmaImagemCenaVaziaNaoDesenha) {
     const TCenaGL vazia(TCena{});
     EXPECT_EQ(vazia.ChamadasDeDesenho(), 0);
     EXPECT_TRUE(Pinta(vazia) == std::vector<unsigned char>(Lado * Lado * 3, 0));
+}
+
+// A bumpy surface seen in perspective from above and, folded over, from below: its faces
+// lit by the program's own lighting look as OpenGL's two-sided lighting makes them, with
+// ambient light, a directional light along the view and two coloured positional lights,
+// one fading with distance.
+TEST_F(CenaGL, IluminacaoPropriaComoADoOpenGLDosDoisLados) {
+    TCena cena;
+    using P = std::array<float, 3>;
+    // A quadrilateral as two triangles, each with its normal by its winding.
+    auto quadrilatero = [&](const std::array<P, 4>& q, std::uint8_t cor) {
+        for (auto [a, b, c] : {std::array{0, 1, 2}, std::array{0, 2, 3}}) {
+            const P &p = q[a], &r = q[b], &t = q[c];
+            const P u = {r[0] - p[0], r[1] - p[1], r[2] - p[2]};
+            const P v = {t[0] - p[0], t[1] - p[1], t[2] - p[2]};
+            const P n = {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2],
+                         u[0] * v[1] - u[1] * v[0]};
+            const float k = std::hypot(n[0], n[1], n[2]);
+            for (const P* w : {&p, &r, &t})
+                cena.Triangulos.push_back({(*w)[0], (*w)[1], (*w)[2], n[0] / k, n[1] / k, n[2] / k,
+                                           cor, 200, static_cast<std::uint8_t>(255 - cor), 255});
+        }
+    };
+    auto altura = [](float x, float y) { return 0.15f * std::sin(x) * std::cos(1.3f * y); };
+    for (int i = 0; i < 12; ++i)
+        for (int j = 0; j < 12; ++j) {
+            const float x = i - 6.0f, y = j - 6.0f;
+            quadrilatero({P{x, y, altura(x, y)}, P{x + 1, y, altura(x + 1, y)},
+                          P{x + 1, y + 1, altura(x + 1, y + 1)}, P{x, y + 1, altura(x, y + 1)}},
+                         static_cast<std::uint8_t>(40 + 17 * ((i + j) % 12)));
+        }
+    // A wall leaning in, its face turned up and out: in the perspective the eye sees its back.
+    quadrilatero({P{4, -3, -1}, P{4, 3, -1}, P{3.5f, 3, 1}, P{3.5f, -3, 1}}, 90);
+    PoeEstado(Estado::ComoAVista);
+    glPushAttrib(GL_LIGHTING_BIT);
+    constexpr GLfloat Ambiente[] = {0.1f, 0.1f, 0.1f, 1}, Material[] = {0.25f, 0.25f, 0.25f, 1};
+    constexpr GLfloat Cor1[] = {0.3f, 0.5f, 0.7f, 1}, Lugar1[] = {3, -2, 4, 1};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, Ambiente);
+    glLightfv(GL_LIGHT0, GL_AMBIENT, Ambiente);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, Material);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glFrustum(-1, 1, -1, 1, 1, 100);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glTranslatef(0, 0, -7);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, Cor1);
+    glLightfv(GL_LIGHT1, GL_POSITION, Lugar1);
+    glLightf(GL_LIGHT1, GL_LINEAR_ATTENUATION, 0.05f);
+    glEnable(GL_LIGHT1);
+    constexpr GLfloat Cor2[] = {0.4f, 0.2f, 0.1f, 1}, Lugar2[] = {-4, 3, 2, 1};
+    glLightfv(GL_LIGHT2, GL_DIFFUSE, Cor2);
+    glLightfv(GL_LIGHT2, GL_POSITION, Lugar2);
+    glEnable(GL_LIGHT2);
+
+    for (float giro : {25.0f, 150.0f}) {
+        SCOPED_TRACE(giro < 90 ? "seen from above" : "seen from below");
+        glPushMatrix();
+        glRotatef(giro, 1, 0.3f, 0);
+        const TCenaGL propria(cena);
+        ASSERT_TRUE(propria.IluminacaoPropria());
+        const auto nossa = Pinta(propria);
+        const auto doOpenGL =
+            Pinta(TCenaGL(cena, TArmazenamentoGL::BuffersSePossivel, TIluminacaoGL::DoOpenGL));
+        glPopMatrix();
+        int acesos = 0, diferentes = 0, maior = 0;
+        for (std::size_t k = 0; k < nossa.size(); ++k) {
+            acesos += k % 3 == 1 && doOpenGL[k] > 0; // green is never 0 on the surface
+            const int d = std::abs(int(nossa[k]) - int(doOpenGL[k]));
+            diferentes += d > 2;
+            maior = std::max(maior, d);
+        }
+        EXPECT_GT(acesos, Lado * Lado / 2); // the surface fills most of the view
+        EXPECT_EQ(diferentes, 0) << "largest difference " << maior;
+    }
+    glPopAttrib();
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
 }
 
 } // namespace
