@@ -50,7 +50,7 @@ TPerfilDaCena PerfilDaCena(const TCena& cena) {
         const double k = std::floor(distancia / meia * TPerfilDaCena::Faixas);
         return static_cast<int>(std::clamp(k, 0.0, double(TPerfilDaCena::Faixas - 1)));
     };
-    for (const std::vector<TVerticeCena>* lista : {&cena.Triangulos, &cena.Segmentos, &cena.Pontos})
+    for (const TVerticesCena* lista : {&cena.Triangulos, &cena.Segmentos, &cena.Pontos})
         for (const TVerticeCena& v : *lista) {
             const double z = v.Z - centro[2];
             double& x = perfil.AlturaX[faixa(std::fabs(v.X - centro[0]), perfil.MeiaLargura)];

@@ -58,14 +58,12 @@ void TForm1::MontaCena() {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const auto cursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
         cena_ = std::make_unique<TCena>(DecompoeDesenho(Desenho, OpcoesDaCena));
-        cenaGL_ = std::make_unique<TCenaGL>(*cena_);
+        perfil_ = PerfilDaCena(*cena_);
+        // The vertices move into the context: the paint keeps only the origin, the extents,
+        // the vertices' profile and the probe's faces.
+        cenaGL_ = std::make_unique<TCenaGL>(*cena_, TCenaGL::TLiberaVertices{});
     }
     cenaVelha_ = false;
-    perfil_ = PerfilDaCena(*cena_);
-    // The vertices now live in the context; the paint keeps only the origin, the extents, the
-    // vertices' profile and the probe's faces.
-    for (std::vector<TVerticeCena>* lista : {&cena_->Triangulos, &cena_->Segmentos, &cena_->Pontos})
-        std::vector<TVerticeCena>().swap(*lista);
     // A context that goes (the view moved to another window) takes its buffers with it: the
     // scene is made again for the next one.
     if (QOpenGLContext* contexto = View3D->context())

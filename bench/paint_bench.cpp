@@ -214,17 +214,17 @@ int Memoria(QApplication& app, const std::string& variante, const std::string& a
     double usados = 0, reservados = 0;
     for (const auto* lista : {&cena.Triangulos, &cena.Segmentos, &cena.Pontos}) {
         usados += static_cast<double>(lista->size() * sizeof(TVerticeCena));
-        reservados += static_cast<double>(lista->capacity() * sizeof(TVerticeCena));
+        for (const auto& pedaco : lista->Pedacos())
+            reservados += static_cast<double>(pedaco.capacity() * sizeof(TVerticeCena));
     }
     std::printf("vertex_mb %.1f\nvertex_capacity_mb %.1f\n", usados / 1e6, reservados / 1e6);
     std::printf("probe_faces_mb %.1f\n", static_cast<double>(cena.FacesDeInsercoes.capacity() *
                                                              sizeof(cena.FacesDeInsercoes[0])) /
                                              1e6);
-    auto cenaGL = std::make_unique<TCenaGL>(cena);
+    // As the window does: each piece of vertices freed once copied.
+    auto cenaGL = std::make_unique<TCenaGL>(cena, TCenaGL::TLiberaVertices{});
     glFinish();
     ImprimeMemoria("uploaded");
-    for (auto* lista : {&cena.Triangulos, &cena.Segmentos, &cena.Pontos})
-        std::vector<TVerticeCena>().swap(*lista);
     ImprimeMemoria("vertices_freed");
     cenaGL.reset();
     ImprimeMemoria("buffers_deleted");

@@ -6,6 +6,7 @@
 // that draw a scene live elsewhere.
 
 #include "Modelo.h"
+#include "Vertices.h"
 
 #include <array>
 #include <cstdint>
@@ -13,15 +14,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-// One vertex as the outputs take it: its place relative to the scene's origin, the unit
-// normal of its triangle (zero for segments and points), its colour.
-struct TVerticeCena {
-    float X, Y, Z;
-    float NX, NY, NZ;
-    std::uint8_t R, G, B, A;
-};
-static_assert(sizeof(TVerticeCena) == 28);
 
 // An axis-aligned box in world coordinates; empty until a point is added.
 struct TCaixaCena {
@@ -45,9 +37,9 @@ struct TMedidaDoTipo {
 struct TCena {
     // The world point every vertex is relative to, kept in double: a float holds it exactly.
     std::array<double, 3> Origem{};
-    std::vector<TVerticeCena> Triangulos; // three vertices per triangle, lit from both sides
-    std::vector<TVerticeCena> Segmentos;  // two vertices per line segment, not lit
-    std::vector<TVerticeCena> Pontos;     // one vertex per point, not lit
+    TVerticesCena Triangulos; // three vertices per triangle, lit from both sides
+    TVerticesCena Segmentos;  // two vertices per line segment, not lit
+    TVerticesCena Pontos;     // one vertex per point, not lit
 
     // The 3D faces that insertions place, as triangles relative to Origem (nine floats each):
     // what the selection probe tests.

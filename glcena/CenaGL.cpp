@@ -155,31 +155,36 @@ void PoeDirecoes(GLuint programa, const TLuzes& luzes) {
 // Most vertices one glDrawArrays takes (its count is a GLsizei), whole triangles and segments.
 constexpr std::size_t MaximoPorChamada = (INT_MAX / 6) * 6;
 
-// One primitive list: its vertices in a buffer object, or in memory for client-side arrays.
+// A buffer object holds at least this many pieces of vertices (about 16 MB).
+constexpr std::size_t MinimoDePedacosPorBuffer = 9;
+
+// One primitive list: its vertices in buffer objects of at most PorBuffer vertices each, or
+// in memory for client-side arrays.
 struct TLista {
     GLenum Modo = GL_POINTS;
     std::size_t Vertices = 0; // whole primitives only
-    GLuint Buffer = 0;
+    std::size_t PorBuffer = 0;
+    std::vector<GLuint> Buffers;
     std::vector<TVerticeCena> Memoria;
 
-    int Chamadas() const {
-        return static_cast<int>((Vertices + MaximoPorChamada - 1) / MaximoPorChamada);
+    // Vertices of buffer b.
+    std::size_t NoBuffer(std::size_t b) const {
+        return std::min(PorBuffer, Vertices - b * PorBuffer);
     }
-    // Where vertex `k` is for the array pointers: in memory, or an offset into the buffer.
-    const unsigned char* Endereco(std::size_t k) const {
-        const std::size_t bytes = k * sizeof(TVerticeCena);
-        if (!Buffer) return reinterpret_cast<const unsigned char*>(Memoria.data()) + bytes;
-        return reinterpret_cast<const unsigned char*>(static_cast<std::uintptr_t>(bytes));
+    int Chamadas() const {
+        if (!Buffers.empty()) return static_cast<int>(Buffers.size());
+        return static_cast<int>((Vertices + MaximoPorChamada - 1) / MaximoPorChamada);
     }
 };
 
-// Sets the arrays (already enabled by the caller) to this layout starting at `bytes`: a
-// pointer into memory, or an offset into the buffer bound.
-void ApontaArrays(const unsigned char* bytes, bool normais) {
+// Sets the arrays (already enabled by the caller) to this layout starting at `inicio`: an
+// address in memory, or an offset into the buffer bound.
+void ApontaArrays(std::uintptr_t inicio, bool normais) {
     constexpr GLsizei Passo = sizeof(TVerticeCena);
-    glVertexPointer(3, GL_FLOAT, Passo, bytes + offsetof(TVerticeCena, X));
-    if (normais) glNormalPointer(GL_FLOAT, Passo, bytes + offsetof(TVerticeCena, NX));
-    glColorPointer(4, GL_UNSIGNED_BYTE, Passo, bytes + offsetof(TVerticeCena, R));
+    auto em = [&](std::size_t campo) { return reinterpret_cast<const void*>(inicio + campo); };
+    glVertexPointer(3, GL_FLOAT, Passo, em(offsetof(TVerticeCena, X)));
+    if (normais) glNormalPointer(GL_FLOAT, Passo, em(offsetof(TVerticeCena, NX)));
+    glColorPointer(4, GL_UNSIGNED_BYTE, Passo, em(offsetof(TVerticeCena, R)));
 }
 
 } // namespace
@@ -207,66 +212,143 @@ struct TCenaGL::Dados {
     }
 
     void ApagaBuffers() {
-        for (TLista* lista : Listas)
-            if (lista->Buffer) {
-                glDeleteBuffers(1, &lista->Buffer);
-                lista->Buffer = 0;
-            }
+        for (TLista* lista : Listas) {
+            if (!lista->Buffers.empty())
+                glDeleteBuffers(static_cast<GLsizei>(lista->Buffers.size()), lista->Buffers.data());
+            lista->Buffers.clear();
+        }
     }
 
-    // Fills one buffer per non-empty list; false (and no buffer left) when the context
-    // refuses one, out of memory for instance.
-    bool EnviaAosBuffers(const TCena& cena) {
+    // Copies the scene's vertices piece by piece into buffer objects, each made just before it
+    // is filled, so that with `libera` (the scene, whose pieces are freed once copied) the
+    // vertices and their copy are never held whole at once. A list takes at most about eight
+    // buffers. False, with every vertex in memory and no buffer left, when the context
+    // refuses a buffer (out of memory for instance): what was already copied is read back.
+    bool EnviaAosBuffers(const TCena& cena, TCena* libera) {
         for (int k = 0; k < 32 && glGetError() != GL_NO_ERROR; ++k) {
         } // earlier calls' errors are not ours
         GLint anterior = 0;
         glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &anterior);
-        const std::vector<TVerticeCena>* origens[3] = {&cena.Triangulos, &cena.Segmentos,
-                                                       &cena.Pontos};
         bool certo = true;
         for (int k = 0; k < 3 && certo; ++k) {
             TLista& lista = *Listas[k];
-            if (lista.Vertices == 0) continue;
-            glGenBuffers(1, &lista.Buffer);
-            glBindBuffer(GL_ARRAY_BUFFER, lista.Buffer);
-            glBufferData(GL_ARRAY_BUFFER,
-                         static_cast<GLsizeiptr>(lista.Vertices * sizeof(TVerticeCena)),
-                         origens[k]->data(), GL_STATIC_DRAW);
-            certo = lista.Buffer != 0 && glGetError() == GL_NO_ERROR;
+            const auto& pedacos = Origem(cena, k).Pedacos();
+            const std::size_t porPedaco = TVerticesCena::PorPedaco;
+            const std::size_t pedacosPorBuffer =
+                std::max<std::size_t>(MinimoDePedacosPorBuffer, (pedacos.size() + 7) / 8);
+            lista.PorBuffer = pedacosPorBuffer * porPedaco;
+            for (std::size_t p = 0; p < pedacos.size() && certo && p * porPedaco < lista.Vertices;
+                 ++p) {
+                const std::size_t inicio = p * porPedaco, b = inicio / lista.PorBuffer;
+                if (inicio % lista.PorBuffer == 0) {
+                    lista.Buffers.push_back(0);
+                    glGenBuffers(1, &lista.Buffers.back());
+                    glBindBuffer(GL_ARRAY_BUFFER, lista.Buffers.back());
+                    glBufferData(GL_ARRAY_BUFFER,
+                                 static_cast<GLsizeiptr>(lista.NoBuffer(b) * sizeof(TVerticeCena)),
+                                 nullptr, GL_STATIC_DRAW);
+                }
+                const std::size_t n = std::min(pedacos[p].size(), lista.Vertices - inicio);
+                glBufferSubData(
+                    GL_ARRAY_BUFFER,
+                    static_cast<GLintptr>((inicio - b * lista.PorBuffer) * sizeof(TVerticeCena)),
+                    static_cast<GLsizeiptr>(n * sizeof(TVerticeCena)), pedacos[p].data());
+                certo = lista.Buffers.back() != 0 && glGetError() == GL_NO_ERROR;
+                if (certo && libera) Origem(*libera, k).LiberaPedaco(p);
+            }
         }
+        if (!certo) LeDeVolta(cena, libera);
         glBindBuffer(GL_ARRAY_BUFFER, static_cast<GLuint>(anterior));
-        if (!certo) ApagaBuffers();
         return certo;
+    }
+
+    static const TVerticesCena& Origem(const TCena& cena, int k) {
+        return k == 0 ? cena.Triangulos : k == 1 ? cena.Segmentos : cena.Pontos;
+    }
+    static TVerticesCena& Origem(TCena& cena, int k) {
+        return k == 0 ? cena.Triangulos : k == 1 ? cena.Segmentos : cena.Pontos;
+    }
+
+    // After a refused buffer: every vertex into memory, those of freed pieces from the
+    // buffers they went to; then no buffer is left.
+    void LeDeVolta(const TCena& cena, TCena* libera) {
+        for (int k = 0; k < 3; ++k) {
+            TLista& lista = *Listas[k];
+            const auto& pedacos = Origem(cena, k).Pedacos();
+            lista.Memoria.resize(lista.Vertices);
+            for (std::size_t p = 0; p * TVerticesCena::PorPedaco < lista.Vertices; ++p) {
+                const std::size_t inicio = p * TVerticesCena::PorPedaco;
+                const std::size_t n = std::min(TVerticesCena::PorPedaco, lista.Vertices - inicio);
+                if (p < pedacos.size() && pedacos[p].size() >= n) {
+                    std::copy_n(pedacos[p].begin(), n,
+                                lista.Memoria.begin() + std::ptrdiff_t(inicio));
+                } else if (const std::size_t b = inicio / lista.PorBuffer;
+                           b < lista.Buffers.size()) {
+                    glBindBuffer(GL_ARRAY_BUFFER, lista.Buffers[b]);
+                    glGetBufferSubData(GL_ARRAY_BUFFER,
+                                       static_cast<GLintptr>((inicio - b * lista.PorBuffer) *
+                                                             sizeof(TVerticeCena)),
+                                       static_cast<GLsizeiptr>(n * sizeof(TVerticeCena)),
+                                       lista.Memoria.data() + inicio);
+                }
+                if (libera) Origem(*libera, k).LiberaPedaco(p);
+            }
+        }
+        ApagaBuffers();
+    }
+
+    // The vertices in memory, freeing each piece once copied with `libera`.
+    void CopiaParaMemoria(const TCena& cena, TCena* libera) {
+        for (int k = 0; k < 3; ++k) {
+            TLista& lista = *Listas[k];
+            const auto& pedacos = Origem(cena, k).Pedacos();
+            lista.Memoria.reserve(lista.Vertices);
+            for (std::size_t p = 0; p < pedacos.size() && lista.Memoria.size() < lista.Vertices;
+                 ++p) {
+                const std::size_t n =
+                    std::min(pedacos[p].size(), lista.Vertices - lista.Memoria.size());
+                lista.Memoria.insert(lista.Memoria.end(), pedacos[p].begin(),
+                                     pedacos[p].begin() + static_cast<std::ptrdiff_t>(n));
+                if (libera) Origem(*libera, k).LiberaPedaco(p);
+            }
+        }
+    }
+
+    void Prepara(const TCena& cena, TCena* libera, TArmazenamentoGL armazenamento,
+                 TIluminacaoGL iluminacao) {
+        Triangulos.Modo = GL_TRIANGLES;
+        Segmentos.Modo = GL_LINES;
+        Pontos.Modo = GL_POINTS;
+        Triangulos.Vertices = cena.Triangulos.size() / 3 * 3;
+        Segmentos.Vertices = cena.Segmentos.size() / 2 * 2;
+        Pontos.Vertices = cena.Pontos.size();
+
+        ContextoComBuffers = VersaoAoMenos(1, 5);
+        if (Triangulos.Vertices > 0 && iluminacao == TIluminacaoGL::PropriaSePossivel &&
+            VersaoAoMenos(2, 0)) {
+            LuzesDoPrograma = LuzesAgora();
+            Iluminacao = CompilaIluminacao(LuzesDoPrograma);
+            IluminacaoPropria = Iluminacao != 0;
+        }
+        const bool tenta =
+            ContextoComBuffers && armazenamento == TArmazenamentoGL::BuffersSePossivel;
+        EmBuffers = tenta && EnviaAosBuffers(cena, libera); // refused: the vertices in memory
+        if (!tenta) CopiaParaMemoria(cena, libera);
+        if (libera)
+            for (int k = 0; k < 3; ++k)
+                Origem(*libera, k).clear();
     }
 };
 
 TCenaGL::TCenaGL(const TCena& cena, TArmazenamentoGL armazenamento, TIluminacaoGL iluminacao)
     : dados_(std::make_unique<Dados>()) {
-    Dados& d = *dados_;
-    d.Triangulos.Modo = GL_TRIANGLES;
-    d.Segmentos.Modo = GL_LINES;
-    d.Pontos.Modo = GL_POINTS;
-    d.Triangulos.Vertices = cena.Triangulos.size() / 3 * 3;
-    d.Segmentos.Vertices = cena.Segmentos.size() / 2 * 2;
-    d.Pontos.Vertices = cena.Pontos.size();
+    dados_->Prepara(cena, nullptr, armazenamento, iluminacao);
+}
 
-    d.ContextoComBuffers = VersaoAoMenos(1, 5);
-    if (d.Triangulos.Vertices > 0 && iluminacao == TIluminacaoGL::PropriaSePossivel &&
-        VersaoAoMenos(2, 0)) {
-        d.LuzesDoPrograma = LuzesAgora();
-        d.Iluminacao = CompilaIluminacao(d.LuzesDoPrograma);
-        d.IluminacaoPropria = d.Iluminacao != 0;
-    }
-    d.EmBuffers = d.ContextoComBuffers && armazenamento == TArmazenamentoGL::BuffersSePossivel &&
-                  d.EnviaAosBuffers(cena);
-    if (d.EmBuffers) return;
-    d.Triangulos.Memoria.assign(cena.Triangulos.begin(),
-                                cena.Triangulos.begin() +
-                                    static_cast<std::ptrdiff_t>(d.Triangulos.Vertices));
-    d.Segmentos.Memoria.assign(cena.Segmentos.begin(),
-                               cena.Segmentos.begin() +
-                                   static_cast<std::ptrdiff_t>(d.Segmentos.Vertices));
-    d.Pontos.Memoria = cena.Pontos;
+TCenaGL::TCenaGL(TCena& cena, TLiberaVertices, TArmazenamentoGL armazenamento,
+                 TIluminacaoGL iluminacao)
+    : dados_(std::make_unique<Dados>()) {
+    dados_->Prepara(cena, &cena, armazenamento, iluminacao);
 }
 
 TCenaGL::~TCenaGL() = default;
@@ -288,10 +370,16 @@ void TCenaGL::Desenha() const {
 
     const auto desenhaLista = [&](const TLista& lista, bool normais) {
         if (lista.Vertices == 0) return;
+        for (std::size_t b = 0; b < lista.Buffers.size(); ++b) {
+            glBindBuffer(GL_ARRAY_BUFFER, lista.Buffers[b]);
+            ApontaArrays(0, normais); // offsets into the buffer bound
+            glDrawArrays(lista.Modo, 0, static_cast<GLsizei>(lista.NoBuffer(b)));
+        }
+        if (!lista.Buffers.empty()) return;
         // Pointers into memory need no buffer bound: with one, they would be offsets into it.
-        if (d.ContextoComBuffers) glBindBuffer(GL_ARRAY_BUFFER, lista.Buffer);
+        if (d.ContextoComBuffers) glBindBuffer(GL_ARRAY_BUFFER, 0);
         for (std::size_t inicio = 0; inicio < lista.Vertices; inicio += MaximoPorChamada) {
-            ApontaArrays(lista.Endereco(inicio), normais);
+            ApontaArrays(reinterpret_cast<std::uintptr_t>(lista.Memoria.data() + inicio), normais);
             const std::size_t n = std::min(MaximoPorChamada, lista.Vertices - inicio);
             glDrawArrays(lista.Modo, 0, static_cast<GLsizei>(n));
         }

@@ -25,6 +25,12 @@ class TCenaGL {
     explicit TCenaGL(const TCena& cena,
                      TArmazenamentoGL armazenamento = TArmazenamentoGL::BuffersSePossivel,
                      TIluminacaoGL iluminacao = TIluminacaoGL::PropriaSePossivel);
+    // The same, freeing the scene's vertices piece by piece as they are copied, so that they
+    // and their copy are never held whole at once: the scene's vertex lists are empty after.
+    struct TLiberaVertices {};
+    TCenaGL(TCena& cena, TLiberaVertices,
+            TArmazenamentoGL armazenamento = TArmazenamentoGL::BuffersSePossivel,
+            TIluminacaoGL iluminacao = TIluminacaoGL::PropriaSePossivel);
     ~TCenaGL();
     TCenaGL(const TCenaGL&) = delete;
     TCenaGL& operator=(const TCenaGL&) = delete;

@@ -200,13 +200,31 @@ INSTANTIATE_TEST_SUITE_P(, CenaGLArmazenada,
                                                                             : "Buffers";
                          });
 
-// Buffer objects and client-side arrays make the same picture, pixel for pixel; an empty
-// scene draws nothing and makes no draw call.
+// Buffer objects and client-side arrays make the same picture, pixel for pixel, also when the
+// scene's vertices are freed as they are copied; an empty scene draws nothing and makes no
+// draw call.
 TEST_F(CenaGL, BuffersEArraysEmMemoriaFazemAMesmaImagemCenaVaziaNaoDesenha) {
     PoeEstado(Estado::ComoAVista);
-    const auto buffers = Pinta(TCenaGL(CenaDeTeste()));
-    const auto memoria = Pinta(TCenaGL(CenaDeTeste(), TArmazenamentoGL::Memoria));
+    // The test scene and more triangles than one buffer object takes: tiny ones out of sight,
+    // then one in the second buffer, in cyan, where the picture is otherwise black.
+    TCena cena = CenaDeTeste();
+    for (int i = 0; i < 200000; ++i)
+        for (int k = 0; k < 3; ++k)
+            cena.Triangulos.push_back(V(-50.0f + 0.01f * static_cast<float>(k), -50, 1, 9, 9, 9));
+    for (auto [x, y] : {std::pair{22.0f, 2.0f}, {30.0f, 2.0f}, {22.0f, 10.0f}})
+        cena.Triangulos.push_back(V(x, y, 1, 0, 200, 200));
+    const TCenaGL emBuffers(cena);
+    ASSERT_EQ(emBuffers.ChamadasDeDesenho(), 2 + 1 + 1);
+    const auto buffers = Pinta(emBuffers);
+    EsperaCor(Em(buffers, 46, 6), {0, 120, 120});
+    const auto memoria = Pinta(TCenaGL(cena, TArmazenamentoGL::Memoria));
     EXPECT_TRUE(buffers == memoria);
+    TCena copia = cena;
+    EXPECT_TRUE(Pinta(TCenaGL(copia, TCenaGL::TLiberaVertices{})) == buffers);
+    EXPECT_TRUE(copia.Triangulos.empty() && copia.Segmentos.empty() && copia.Pontos.empty());
+    TCena outra = cena;
+    EXPECT_TRUE(Pinta(TCenaGL(outra, TCenaGL::TLiberaVertices{}, TArmazenamentoGL::Memoria)) ==
+                buffers);
 
     const TCenaGL vazia(TCena{});
     EXPECT_EQ(vazia.ChamadasDeDesenho(), 0);
