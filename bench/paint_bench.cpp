@@ -73,10 +73,12 @@ void ImprimeMemoria(const char* etapa) {
 // eye, the lights placed in the world, the bars' turn about the drawing's centre. The
 // projection is the one the window's last full paint left. False when nothing is framed.
 bool NoEnquadramento(TForm1& janela, const TCena& cena, const std::function<void()>& desenho) {
+    static const TPerfilDaCena perfil = PerfilDaCena(cena); // as the window frames it
     const std::optional<TEnquadramento> e = Enquadra(
         cena.Extremos, cena.Origem, janela.CamX->value(), janela.CamY->value(),
         janela.CamZ->value(),
-        TOGLCamera::AspectRatio(janela.View3D->ClientWidth(), janela.View3D->ClientHeight()));
+        TOGLCamera::AspectRatio(janela.View3D->ClientWidth(), janela.View3D->ClientHeight()),
+        perfil);
     if (!e) return false;
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -100,7 +102,7 @@ void DesenhaImediato(const TCena& cena) {
     glPushAttrib(GL_ENABLE_BIT | GL_LIGHTING_BIT | GL_POINT_BIT | GL_CURRENT_BIT);
     glEnable(GL_LIGHTING);
     glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_TRUE);
-    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    glColorMaterial(GL_FRONT_AND_BACK, GL_DIFFUSE);
     glEnable(GL_COLOR_MATERIAL);
     glDisable(GL_CULL_FACE);
     glEnable(GL_NORMALIZE);
@@ -284,6 +286,7 @@ int main(int argc, char** argv) {
     janela.View3D->makeCurrent();
     if (const char* pasta = std::getenv("VISTREL_BENCH_PICTURES"))
         for (const auto& [nome, m] : {std::pair{"default", &padrao}, std::pair{"full", &completa},
+                                      std::pair{"buffers", &buffers},
                                       std::pair{"immediate", &imediata}})
             m->imagem.save(QString::fromStdString(std::string(pasta) + "/" + nome + ".png"));
 
