@@ -37,6 +37,8 @@ bool VersaoAoMenos(int maiorMinimo, int menorMinimo) {
 // enabled, those that are directional (position's W = 0) and those not attenuated.
 struct TLuzes {
     unsigned Ligadas = 0, Direcionais = 0, SemAtenuacao = 0;
+    // The model-view only turns and moves: unit normals stay unit.
+    bool SemEscala = false;
     bool operator==(const TLuzes&) const = default;
 };
 
@@ -54,6 +56,15 @@ TLuzes LuzesAgora() {
         if (lugar[3] == 0) luzes.Direcionais |= 1u << i;
         if (k[0] == 1 && k[1] == 0 && k[2] == 0) luzes.SemAtenuacao |= 1u << i;
     }
+    GLfloat m[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    luzes.SemEscala = true;
+    for (int a = 0; a < 3; ++a)
+        for (int b = 0; b < 3; ++b) {
+            const float escalar =
+                m[4 * a] * m[4 * b] + m[4 * a + 1] * m[4 * b + 1] + m[4 * a + 2] * m[4 * b + 2];
+            luzes.SemEscala = luzes.SemEscala && std::fabs(escalar - (a == b)) < 1e-5f;
+        }
     return luzes;
 }
 
@@ -70,8 +81,12 @@ void main() {
     gl_Position = gl_ProjectionMatrix * olho;
     gl_ClipVertex = olho;
     vec3 n = gl_NormalMatrix * gl_Normal;
-    float tamanho = length(n);
+)";
+    if (!luzes.SemEscala)
+        fonte += R"(    float tamanho = length(n);
     n = tamanho > 0.0 ? n / tamanho : vec3(0.0);
+)";
+    fonte += R"(
     // Towards the eye: from the vertex in a perspective, along +Z in a parallel projection.
     vec3 paraOlho = gl_ProjectionMatrix[2][3] == 0.0 ? vec3(0.0, 0.0, 1.0) : -olho.xyz;
     if (dot(n, paraOlho) < 0.0) n = -n;
@@ -90,14 +105,15 @@ void main() {
                      "]), 0.0) * " + luz + ".diffuse;\n";
             continue;
         }
-        fonte += "    l = " + luz + ".position.xyz - olho.xyz;\n    d = length(l);\n";
+        fonte += "    l = " + luz + ".position.xyz - olho.xyz;\n";
         if (luzes.SemAtenuacao & bit) {
-            fonte += "    ambiente += " + produto +
-                     ";\n    difusa += (d > 0.0 ? max(dot(n, l) / d, 0.0) : 0.0) * " + luz +
-                     ".diffuse;\n";
+            fonte +=
+                "    ambiente += " + produto +
+                ";\n    difusa += max(dot(n, l), 0.0) * inversesqrt(max(dot(l, l), 1e-30)) * " +
+                luz + ".diffuse;\n";
             continue;
         }
-        fonte += "    a = 1.0 / (" + luz + ".constantAttenuation + " + luz +
+        fonte += "    d = length(l);\n    a = 1.0 / (" + luz + ".constantAttenuation + " + luz +
                  ".linearAttenuation * d + " + luz +
                  ".quadraticAttenuation * d * d);\n"
                  "    ambiente += a * " +
