@@ -4,41 +4,24 @@
 // a file fails or loads as it did; a value that is not a number leaves its variable unset.
 #include "Leitores.h"
 #include "Modelo.h"
-#include "Numeros.h"
 
 #include <cstdint>
-#include <limits>
 #include <string>
-
-namespace {
-
-std::optional<Real> Numero(const std::string& valor) {
-    if (valor.size() >= LeitorDXF::TamanhoChave) return std::nullopt; // cut off: not a number
-    return RealLeniente(valor);
-}
-
-} // namespace
 
 bool DefineVariavelDeCota(TVariaveisDeCota& v, std::int32_t codigo, const std::string& valor) {
     switch (codigo) {
     case 40:
-        v.Escala = Numero(valor);
+        v.Escala = LeitorDXF::RealDaChave(valor);
         return true;
     case 41:
-        v.TamanhoSeta = Numero(valor);
+        v.TamanhoSeta = LeitorDXF::RealDaChave(valor);
         return true;
     case 147:
-        v.Folga = Numero(valor);
+        v.Folga = LeitorDXF::RealDaChave(valor);
         return true;
-    case 77: {
-        const auto n =
-            valor.size() < LeitorDXF::TamanhoChave ? InteiroLeniente(valor) : std::nullopt;
-        v.TextoAcima.reset();
-        if (n && *n >= std::numeric_limits<std::int32_t>::min() &&
-            *n <= std::numeric_limits<std::int32_t>::max())
-            v.TextoAcima = static_cast<std::int32_t>(*n);
+    case 77:
+        v.TextoAcima = LeitorDXF::Inteiro32DaChave(valor);
         return true;
-    }
     case 341:
         v.BlocoDaSeta = valor;
         return true;
@@ -86,9 +69,7 @@ void LeCabecalho(LeitorDXF& leitor) {
         if (codigo == 9) {
             medicao = valor == "$MEASUREMENT";
         } else if (medicao && codigo == 70) {
-            const auto n =
-                valor.size() < LeitorDXF::TamanhoChave ? InteiroLeniente(valor) : std::nullopt;
-            if (n) Desenho.Medicao = *n == 1 ? 1 : 0;
+            if (const auto n = LeitorDXF::InteiroDaChave(valor)) Desenho.Medicao = *n == 1 ? 1 : 0;
         }
     });
 }
@@ -114,8 +95,7 @@ bool LeSubstituicaoDeCota(LeitorDXF& leitor, std::int32_t codigo, TVariaveisDeCo
         break;
     case 1070:
         if (estado.dentro && !estado.variavel) {
-            const auto n =
-                valor.size() < LeitorDXF::TamanhoChave ? InteiroLeniente(valor) : std::nullopt;
+            const auto n = LeitorDXF::InteiroDaChave(valor);
             estado.variavel = n && *n >= 0 && *n < 10000 ? std::int32_t(*n) : -1;
             break;
         }

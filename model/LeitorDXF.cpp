@@ -51,25 +51,39 @@ void LeitorDXF::PulaTexto() {
 }
 
 // A kept key as long as TamanhoChave was cut from a longer line: no number is that long.
+std::optional<std::int64_t> LeitorDXF::InteiroDaChave(const std::string& chave) {
+    if (chave.size() >= TamanhoChave) return std::nullopt;
+    return InteiroLeniente(chave);
+}
+
+std::optional<std::int32_t> LeitorDXF::Inteiro32DaChave(const std::string& chave) {
+    const auto v = InteiroDaChave(chave);
+    if (!v || *v < INT32_MIN || *v > INT32_MAX) return std::nullopt;
+    return static_cast<std::int32_t>(*v);
+}
+
+std::optional<Real> LeitorDXF::RealDaChave(const std::string& chave) {
+    if (chave.size() >= TamanhoChave) return std::nullopt;
+    return RealLeniente(chave);
+}
+
 bool LeitorDXF::LeInteiroLeniente(std::int64_t& valor) {
     LeChave(descarte_);
-    if (descarte_.size() >= TamanhoChave) return false;
-    const auto lido = InteiroLeniente(descarte_);
+    const auto lido = InteiroDaChave(descarte_);
     if (lido) valor = *lido;
     return lido.has_value();
 }
 
 bool LeitorDXF::LeInteiroLeniente(std::int32_t& valor) {
-    std::int64_t v;
-    if (!LeInteiroLeniente(v) || v < INT32_MIN || v > INT32_MAX) return false;
-    valor = static_cast<std::int32_t>(v);
-    return true;
+    LeChave(descarte_);
+    const auto lido = Inteiro32DaChave(descarte_);
+    if (lido) valor = *lido;
+    return lido.has_value();
 }
 
 bool LeitorDXF::LeRealLeniente(Real& valor) {
     LeChave(descarte_);
-    if (descarte_.size() >= TamanhoChave) return false;
-    const auto lido = RealLeniente(descarte_);
+    const auto lido = RealDaChave(descarte_);
     if (lido) valor = *lido;
     return lido.has_value();
 }

@@ -37,6 +37,11 @@ class LeitorDXF {
     // by InteiroLeniente or RealLeniente: a value that is not a number (or does not fit)
     // leaves `valor` as it was and is no error. True when `valor` was set.
     bool LeInteiroLeniente(std::int64_t& valor);
+    // The same conversions of a value already read as LeChave reads it (a key cut off at
+    // TamanhoChave is no number).
+    static std::optional<std::int64_t> InteiroDaChave(const std::string& chave);
+    static std::optional<std::int32_t> Inteiro32DaChave(const std::string& chave);
+    static std::optional<Real> RealDaChave(const std::string& chave);
     bool LeInteiroLeniente(std::int32_t& valor);
     bool LeRealLeniente(Real& valor);
     // The point whose X group code `codigoX` has just been read: X, then Y from the group
