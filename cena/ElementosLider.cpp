@@ -5,7 +5,6 @@
 #include "Curvas.h"
 #include "Percurso.h"
 
-#include <cctype>
 #include <cmath>
 
 namespace {
@@ -15,15 +14,6 @@ constexpr double Pi = 3.141592653589793238462643383279502884;
 // The half-angle of the closed filled arrow: its width is a sixth of its length.
 constexpr double MeioAnguloDaSeta = 18.924644 / 2 * Pi / 180;
 
-bool MesmoNome(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) !=
-            std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 // The variables a leader is drawn with: its overrides, else its style's, else the defaults of
 // the drawing's measurement system.
 struct TEstiloDoLider {
@@ -32,13 +22,9 @@ struct TEstiloDoLider {
     std::optional<std::string> BlocoDaSeta; // a block record's handle
 };
 
-TEstiloDoLider EstiloDoLider(const TDesenho& desenho, const TLider& l) {
-    const TVariaveisDeCota* doEstilo = nullptr;
-    for (const TEstiloDeCota& e : desenho.EstilosDeCota)
-        if (MesmoNome(e.Nome, l.Estilo)) {
-            doEstilo = &e.Variaveis;
-            break;
-        }
+TEstiloDoLider EstiloDoLider(const TDesenho& desenho, const TLider& l,
+                             const TEstiloDeCota* estilo) {
+    const TVariaveisDeCota* doEstilo = estilo ? &estilo->Variaveis : nullptr;
     auto valor = [&]<class T>(std::optional<T> TVariaveisDeCota::*campo, T padrao) -> T {
         if (const auto& v = l.Substituicoes.*campo) return *v;
         if (doEstilo && doEstilo->*campo) return *(doEstilo->*campo);
@@ -66,7 +52,7 @@ void TPercurso::Lider(const TLider& l, const TContexto& c) {
     for (const TPonto3D& p : l.Vertices)
         local.push_back(P3(p));
     if (local.size() < 2) return;
-    const TEstiloDoLider estilo = EstiloDoLider(desenho_, l);
+    const TEstiloDoLider estilo = EstiloDoLider(desenho_, l, EstiloDeCota(l.Estilo));
     // The hook runs on from the last vertex under a text annotation placed above the line.
     const TP3 horizontal = Unitario(P3(l.Horizontal));
     const double largura = l.LarguraDoTexto.ComoDouble();
@@ -116,7 +102,7 @@ void TPercurso::SetaDoLider(const TLider& l, const TContexto& c, TRGB cor,
         Insercao(seta, c);
         return;
     }
-    if (!nome.empty() && !MesmoNome(nome, "_CLOSEDFILLED")) return; // a shape not defined here
+    if (!nome.empty() && Maiusculas(nome) != "_CLOSEDFILLED") return; // a shape not defined here
     // The closed filled arrow: a triangle from the tip back along the segment.
     const double h = std::sin(MeioAnguloDaSeta) * tamanho;
     const double cs = std::cos(angulo), sn = std::sin(angulo);

@@ -4,15 +4,15 @@
 #include <cmath>
 #include <limits>
 
-namespace {
-
-constexpr double Pi = 3.141592653589793238462643383279502884;
-
 std::string Maiusculas(std::string s) {
     for (char& ch : s)
         ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
     return s;
 }
+
+namespace {
+
+constexpr double Pi = 3.141592653589793238462643383279502884;
 
 // A coordinate of the origin: the centre rounded to a whole number, and then to the nearest
 // float (a multiple of a power of two past 2^24), so that a float holds it exactly.
@@ -85,6 +85,13 @@ TPercurso::TPercurso(const TDesenho& desenho, const TOpcoesDaCena& opcoes, TCena
     : desenho_(desenho), opcoes_(opcoes), cena_(cena), emissor_(cena, opcoes) {
     for (int i = 0; i < desenho.Camadas.Count(); ++i)
         camadas_.emplace(Maiusculas(desenho.Camadas[i].Nome), &desenho.Camadas[i]);
+    for (const TEstiloDeCota& estilo : desenho.EstilosDeCota)
+        estilos_.emplace(Maiusculas(estilo.Nome), &estilo);
+}
+
+const TEstiloDeCota* TPercurso::EstiloDeCota(const std::string& nome) const {
+    const auto achado = estilos_.find(Maiusculas(nome));
+    return achado == estilos_.end() ? nullptr : achado->second;
 }
 
 const TCamada* TPercurso::CamadaPorNome(const TNome& nome) {

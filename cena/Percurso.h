@@ -46,6 +46,8 @@ class TPercurso {
     bool Visivel(const TEntidade& e, const TContexto& c, const TCamada*& camada);
     bool Prepara(const TEntidade& e, const TContexto& c, TRGB& cor);
     const TCamada* CamadaPorNome(const TNome& nome);
+    // The first dimension style of this name, in any case; null when there is none.
+    const TEstiloDeCota* EstiloDeCota(const std::string& nome) const;
 
     void Insercao(const TInsert& ins, const TContexto& c);
     void Cota(const TCota& cota, const TContexto& c);
@@ -96,7 +98,8 @@ class TPercurso {
     const TOpcoesDaCena& opcoes_;
     TCena& cena_;
     TEmissor emissor_;
-    std::unordered_map<std::string, const TCamada*> camadas_; // by name in upper case
+    std::unordered_map<std::string, const TCamada*> camadas_;       // by name in upper case
+    std::unordered_map<std::string, const TEstiloDeCota*> estilos_; // likewise
     std::unordered_map<const std::string*, const TCamada*> porTexto_;
     std::vector<const TBloco*> ancestrais_;
     struct TCaixaMemo {
@@ -122,6 +125,9 @@ inline std::vector<TP3> NoMundo(const TContexto& c, const std::vector<TP3>& loca
         w.push_back(c.M.Ponto(p));
     return w;
 }
+
+// A name in upper case: layer and style names compare so.
+std::string Maiusculas(std::string s);
 
 // Model values as the walk's doubles.
 inline TP3 P3(const TPonto3D& p) {
