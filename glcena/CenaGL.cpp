@@ -10,6 +10,7 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 #include <cstddef>
@@ -42,8 +43,13 @@ struct TLuzes {
     bool operator==(const TLuzes&) const = default;
 };
 
-TLuzes LuzesAgora() {
+// The directional lights' unit directions, in eye coordinates as OpenGL keeps them.
+using TDirecoes = std::array<std::array<GLfloat, 3>, 8>;
+
+// The lights as they are now, and the directions of the directional ones.
+TLuzes LuzesAgora(TDirecoes& direcoes) {
     TLuzes luzes;
+    direcoes = {};
     for (unsigned i = 0; i < 8; ++i) {
         const GLenum luz = GL_LIGHT0 + i;
         if (!glIsEnabled(luz)) continue;
@@ -53,7 +59,12 @@ TLuzes LuzesAgora() {
         glGetLightfv(luz, GL_CONSTANT_ATTENUATION, &k[0]);
         glGetLightfv(luz, GL_LINEAR_ATTENUATION, &k[1]);
         glGetLightfv(luz, GL_QUADRATIC_ATTENUATION, &k[2]);
-        if (lugar[3] == 0) luzes.Direcionais |= 1u << i;
+        if (lugar[3] == 0) {
+            luzes.Direcionais |= 1u << i;
+            const float m = std::hypot(lugar[0], lugar[1], lugar[2]);
+            for (int k = 0; k < 3 && m > 0; ++k)
+                direcoes[i][k] = lugar[k] / m;
+        }
         if (k[0] == 1 && k[1] == 0 && k[2] == 0) luzes.SemAtenuacao |= 1u << i;
     }
     GLfloat m[16];
@@ -154,20 +165,6 @@ GLuint CompilaIluminacao(const TLuzes& luzes) {
     return programa;
 }
 
-// The directional lights' unit directions, in eye coordinates as OpenGL keeps them.
-void PoeDirecoes(GLuint programa, const TLuzes& luzes) {
-    GLfloat direcoes[8][3] = {};
-    for (unsigned i = 0; i < 8; ++i) {
-        if (!(luzes.Direcionais & (1u << i))) continue;
-        GLfloat lugar[4];
-        glGetLightfv(GL_LIGHT0 + i, GL_POSITION, lugar);
-        const float m = std::sqrt(lugar[0] * lugar[0] + lugar[1] * lugar[1] + lugar[2] * lugar[2]);
-        for (int k = 0; k < 3 && m > 0; ++k)
-            direcoes[i][k] = lugar[k] / m;
-    }
-    glUniform3fv(glGetUniformLocation(programa, "Direcao"), 8, &direcoes[0][0]);
-}
-
 // Most vertices one glDrawArrays takes (its count is a GLsizei), whole triangles and segments.
 constexpr std::size_t MaximoPorChamada = (INT_MAX / 6) * 6;
 
@@ -215,6 +212,7 @@ struct TCenaGL::Dados {
     // `LuzesDoPrograma` and again when other lights are on; none for OpenGL's two-sided one.
     bool IluminacaoPropria = false;
     GLuint Iluminacao = 0;
+    GLint LocalDasDirecoes = -1;
     TLuzes LuzesDoPrograma;
 
     TLista* Listas[3] = {&Triangulos, &Segmentos, &Pontos};
@@ -342,9 +340,11 @@ struct TCenaGL::Dados {
         ContextoComBuffers = VersaoAoMenos(1, 5);
         if (Triangulos.Vertices > 0 && iluminacao == TIluminacaoGL::PropriaSePossivel &&
             VersaoAoMenos(2, 0)) {
-            LuzesDoPrograma = LuzesAgora();
+            TDirecoes direcoes;
+            LuzesDoPrograma = LuzesAgora(direcoes);
             Iluminacao = CompilaIluminacao(LuzesDoPrograma);
             IluminacaoPropria = Iluminacao != 0;
+            if (Iluminacao) LocalDasDirecoes = glGetUniformLocation(Iluminacao, "Direcao");
         }
         const bool tenta =
             ContextoComBuffers && armazenamento == TArmazenamentoGL::BuffersSePossivel;
@@ -413,15 +413,18 @@ void TCenaGL::Desenha() const {
         glEnableClientState(GL_NORMAL_ARRAY);
         GLint anterior = 0;
         if (d.IluminacaoPropria) {
-            if (const TLuzes luzes = LuzesAgora(); !(luzes == d.LuzesDoPrograma)) {
+            TDirecoes direcoes;
+            if (const TLuzes luzes = LuzesAgora(direcoes); !(luzes == d.LuzesDoPrograma)) {
                 if (d.Iluminacao) glDeleteProgram(d.Iluminacao);
                 d.LuzesDoPrograma = luzes;
                 d.Iluminacao = CompilaIluminacao(luzes); // 0: OpenGL's lighting this time
+                d.LocalDasDirecoes =
+                    d.Iluminacao ? glGetUniformLocation(d.Iluminacao, "Direcao") : -1;
             }
             glGetIntegerv(GL_CURRENT_PROGRAM, &anterior);
             if (d.Iluminacao) {
                 glUseProgram(d.Iluminacao);
-                PoeDirecoes(d.Iluminacao, d.LuzesDoPrograma);
+                glUniform3fv(d.LocalDasDirecoes, 8, direcoes[0].data());
             }
         }
         desenhaLista(d.Triangulos, true);
