@@ -34,6 +34,9 @@ struct TCamada {
     std::optional<std::int32_t> IndiceCor;
     std::int32_t Flags = 0;
     std::int32_t CorVerdadeira = -1;
+    // Full drawing: line type 6, line weight 370 (hundredths of a millimetre; -3 default).
+    std::string TipoDeLinha;
+    std::int16_t EspessuraDeLinha = -3;
 };
 
 struct TEntidade {
@@ -45,6 +48,11 @@ struct TEntidade {
     bool EspacoPapel = false;
     bool Invisivel = false;
     std::int32_t CorVerdadeira = -1;
+    // Line type 6 (empty: ByLayer), its scale 48, line weight 370 (hundredths of a
+    // millimetre; -1 ByLayer, also when absent, -2 ByBlock, -3 the default).
+    std::int16_t EspessuraDeLinha = -1;
+    TNome TipoDeLinha;
+    float EscalaTipoDeLinha = 1;
 };
 
 // The extrusion direction of a planar element when the file gives none.
@@ -211,6 +219,91 @@ struct TLider : TEntidade {
     TPonto3D Horizontal{Real(1), Real{}, Real{}};
 };
 
+// TEXT and ATTRIB: the string 1 as the file's bytes, style 7, first point 10 and alignment
+// point 11 in the OCS, height 40, rotation 50 and oblique angle 51 in degrees, width factor 41
+// (absent: the style's), mirror flags 71 (2 backwards, 4 upside down), horizontal alignment
+// 72 and vertical 73 (an attribute's 74), thickness 39. An attribute's flags 70 (1: hidden).
+struct TTexto : TEntidade {
+    std::string Texto, Estilo;
+    TPonto3D Ponto;
+    std::optional<TPonto3D> Alinhamento;
+    Real Altura, Rotacao, Espessura;
+    std::optional<Real> FatorLargura, Obliquo;
+    std::int32_t Espelho = 0, AlinhamentoH = 0, AlinhamentoV = 0, FlagsAtributo = 0;
+    bool Atributo = false;
+    TPonto3D Extrusao = EixoZ();
+};
+
+// MTEXT: the string (groups 3 then 1, in file order) with its formatting codes, style 7,
+// insertion point 10 and X direction 11 in world coordinates (else rotation 50 in the OCS),
+// height 40, reference width 41 (0: no wrapping), attachment 71 (1 top left to 9 bottom
+// right), line spacing factor 44.
+struct TTextoM : TEntidade {
+    std::string Texto, Estilo;
+    TPonto3D Ponto;
+    std::optional<TPonto3D> Direcao;
+    Real Altura, Largura, Rotacao, Espacamento = 1;
+    std::int32_t Anexo = 1;
+    TPonto3D Extrusao = EixoZ();
+};
+
+// One edge of a hatch boundary (OCS): 72 is 1 a line from A (10) to B (11), 2 a circular arc
+// (centre A, radius 40, angles 50/51 in degrees, counter-clockwise 73), 3 an elliptic arc
+// (centre A, major axis end B relative to it, ratio 40, angles 50/51, 73), 4 a spline
+// (degree 94, knots 40, control points 10, weights 42, fit points 11).
+struct TArestaDeHachura {
+    std::int32_t Tipo = 1, AntiHorario = 1, Grau = 3;
+    TPonto3D A, B;
+    Real Raio, AngIni, AngFim;
+    std::vector<Real> Nos, Pesos;
+    std::vector<TPonto3D> Controle, Ajuste;
+};
+
+// A boundary path: flags 92 (1 external, 2 polyline, 16 outermost); a polyline path's
+// vertices 10/20 with bulges 42 (closed unless 73 is 0), or the path's edges.
+struct TCaminhoDeHachura {
+    std::int32_t Flags = 0;
+    bool Fechado = true;
+    std::vector<TVerticeLeve> Vertices;
+    std::vector<TArestaDeHachura> Arestas;
+};
+
+// One line family of a hatch pattern, scale and angle already applied: angle 53, base point
+// 43/44, offset 45/46 between lines, dash lengths 49 (negative: a gap, 0: a dot).
+struct TLinhaDePadrao {
+    Real Angulo, BaseX, BaseY, DeslX, DeslY;
+    std::vector<Real> Tracos;
+};
+
+// HATCH (and MPOLYGON): pattern name 2, solid fill 70, hatch style 75 (0 normal: islands
+// alternate, 1 outer: only the outermost island, 2 ignore), gradient 450 and its first true
+// colour 421, elevation 30, boundary paths and pattern lines.
+struct THachura : TEntidade {
+    std::string Padrao;
+    std::int32_t Solida = 0, Estilo = 0, Gradiente = 0, CorDoGradiente = -1;
+    Real Elevacao;
+    std::vector<TCaminhoDeHachura> Caminhos;
+    std::vector<TLinhaDePadrao> Linhas;
+    TPonto3D Extrusao = EixoZ();
+};
+
+// An entry of the STYLE table: name 2, flags 70, fixed height 40, width factor 41, oblique
+// angle 50, text generation 71 (2 backwards, 4 upside down), font file 3, and the TrueType
+// family and its bold/italic flags from the extended data ("ACAD" 1000, 1071).
+struct TEstiloDeTexto {
+    std::string Nome, Fonte, Familia;
+    std::int32_t Flags = 0, Geracao = 0, FlagsDaFamilia = 0;
+    Real Altura, FatorLargura = 1, Obliquo;
+};
+
+// An entry of the LTYPE table: name 2, the pattern's length 40, its dashes 49 (negative: a
+// gap, 0: a dot).
+struct TTipoDeLinha {
+    std::string Nome;
+    Real Comprimento;
+    std::vector<Real> Tracos;
+};
+
 // An element of a kind the full drawing does not draw, kept to be counted.
 struct TNaoDesenhado : TEntidade {
     TNome Tipo; // the record's name, such as "3DSOLID"
@@ -236,6 +329,9 @@ struct TElementos {
     TList<TMalha> Malhas;
     TList<TCota> Cotas;
     TList<TLider> Lideres;
+    TList<TTexto> Textos; // TEXT and ATTRIB
+    TList<TTextoM> TextosM;
+    TList<THachura> Hachuras;
     TList<TNaoDesenhado> NaoDesenhados;
 };
 

@@ -2,7 +2,7 @@
 // same lines that skipping them would (group codes strictly, as PulaRegistro does; values as
 // one line each), so a file fails, or loads, exactly as before; a value that is not a number
 // leaves its field as it was, and no point widens the extents.
-#include "Leitores.h"
+#include "LeituraCompleta.h"
 #include "Modelo.h"
 
 #include <algorithm>
@@ -14,6 +14,10 @@
 
 std::int32_t CorDe24Bits(std::int64_t valor) {
     return static_cast<std::int32_t>(static_cast<std::uint64_t>(valor) & 0xFFFFFF);
+}
+
+std::int16_t EspessuraDe(std::int64_t valor) {
+    return static_cast<std::int16_t>(std::clamp<std::int64_t>(valor, -3, 211));
 }
 
 bool LeGrupoCompleto(LeitorDXF& leitor, TEntidade& entidade, std::int32_t codigo) {
@@ -28,15 +32,22 @@ bool LeGrupoCompleto(LeitorDXF& leitor, TEntidade& entidade, std::int32_t codigo
     case 420:
         if (leitor.LeInteiroLeniente(v)) entidade.CorVerdadeira = CorDe24Bits(v);
         return true;
+    case 6:
+        leitor.LeTexto(entidade.TipoDeLinha);
+        return true;
+    case 48: {
+        Real escala;
+        if (leitor.LeRealLeniente(escala)) entidade.EscalaTipoDeLinha = escala.ComoFloat();
+        return true;
+    }
+    case 370:
+        if (leitor.LeInteiroLeniente(v)) entidade.EspessuraDeLinha = EspessuraDe(v);
+        return true;
     default:
         return false;
     }
 }
 
-namespace {
-
-// Which coordinate of the point whose X group is `codigoX` the group `codigo` gives: 0, 1
-// or 2, or -1 for another group.
 int Eixo(std::int32_t codigo, std::int32_t codigoX) {
     const std::int64_t d = std::int64_t{codigo} - codigoX;
     return d == 0 ? 0 : d == 10 ? 1 : d == 20 ? 2 : -1;
@@ -53,9 +64,6 @@ bool LeCoordenada(LeitorDXF& leitor, std::int32_t codigo, std::int32_t codigoX, 
     return true;
 }
 
-// A group of a list of points whose X groups are `codigoX`: each X group starts a new point
-// (at X, 0, 0; at the origin when its value is not a number), so that the Y and Z groups
-// after it go to that point; Y and Z before any X are dropped.
 bool LePontoDaLista(LeitorDXF& leitor, std::int32_t codigo, std::int32_t codigoX,
                     std::vector<TPonto3D>& lista) {
     const int eixo = Eixo(codigo, codigoX);
@@ -66,14 +74,12 @@ bool LePontoDaLista(LeitorDXF& leitor, std::int32_t codigo, std::int32_t codigoX
     return true;
 }
 
-// A value added to a list when it is a number.
 bool LeRealDaLista(LeitorDXF& leitor, std::vector<Real>& lista) {
     Real v;
     if (leitor.LeRealLeniente(v)) lista.push_back(v);
     return true;
 }
 
-// 8 (layer), 62 (colour index, lenient here), 60, 67 and 420.
 bool LeGrupoComumLeniente(LeitorDXF& leitor, TEntidade& entidade, std::int32_t codigo) {
     if (codigo == 8) {
         leitor.LeTexto(entidade.Camada);
@@ -90,27 +96,7 @@ bool LeGrupoComumLeniente(LeitorDXF& leitor, TEntidade& entidade, std::int32_t c
     return true;
 }
 
-// A planar kind: its extrusion defaults to the Z axis.
-template <class T> constexpr bool Plano = requires(T t) {
-    { t.Extrusao } -> std::same_as<TPonto3D&>;
-};
-
-// Reads a record's groups with `trata`, the extrusion of a planar kind and the common groups,
-// and appends the element once the record has ended.
-template <class T, class Tratador>
-void LeRegistro(LeitorDXF& leitor, TList<T>& lista, T elemento, Tratador&& trata) {
-    std::optional<TPonto3D> extrusao; // kept apart: its missing components are 0, not Z's 1
-    LeGrupos(leitor, [&](std::int32_t c) {
-        if constexpr (Plano<T>) {
-            if (LeCoordenada(leitor, c, 210, extrusao)) return true;
-        }
-        return trata(elemento, c) || LeGrupoComumLeniente(leitor, elemento, c);
-    });
-    if constexpr (Plano<T>) {
-        if (extrusao) elemento.Extrusao = *extrusao;
-    }
-    lista.Add(std::move(elemento));
-}
+namespace {
 
 void LeInsertLeniente(LeitorDXF& leitor, TList<TInsert>& lista) {
     LeRegistro(leitor, lista, TInsert{}, [&](TInsert& ins, std::int32_t c) {
@@ -341,6 +327,12 @@ void LeRegistroCompleto(LeitorDXF& leitor, const std::string& nome, TElementos& 
         LeCota(leitor, listas.Cotas, nome);
     else if (nome == "LEADER")
         LeLider(leitor, listas.Lideres);
+    else if (nome == "TEXT" || nome == "ATTRIB")
+        LeTexto(leitor, listas.Textos, nome == "ATTRIB");
+    else if (nome == "MTEXT")
+        LeTextoM(leitor, listas.TextosM);
+    else if (nome == "HATCH" || nome == "MPOLYGON")
+        LeHachura(leitor, listas.Hachuras, nome == "MPOLYGON");
     else
         LeNaoDesenhado(leitor, listas.NaoDesenhados, nome);
 }

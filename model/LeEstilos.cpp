@@ -1,5 +1,6 @@
-// What the full drawing needs to draw leaders as CAD programs do: the DIMSTYLE table, the
-// block records' names by handle, the header's $MEASUREMENT and a leader's style overrides.
+// What the full drawing needs of the tables and the header: the DIMSTYLE table, the block
+// records' names by handle, the STYLE and LTYPE tables, the header's $MEASUREMENT, $LTSCALE,
+// $DWGCODEPAGE and $ACADVER, and a leader's style overrides.
 // The tables and the header are skipped exactly as before and only looked at on the way, so
 // a file fails or loads as it did; a value that is not a number leaves its variable unset.
 #include "Leitores.h"
@@ -64,12 +65,90 @@ void LeRegistrosDeBloco(LeitorDXF& leitor) {
 }
 
 void LeCabecalho(LeitorDXF& leitor) {
-    bool medicao = false; // the variable named last is $MEASUREMENT
+    std::string variavel; // the variable named last
     leitor.PulaSecao([&](std::int32_t codigo, const std::string& valor) {
         if (codigo == 9) {
-            medicao = valor == "$MEASUREMENT";
-        } else if (medicao && codigo == 70) {
+            variavel = valor;
+        } else if (variavel == "$MEASUREMENT" && codigo == 70) {
             if (const auto n = LeitorDXF::InteiroDaChave(valor)) Desenho.Medicao = *n == 1 ? 1 : 0;
+        } else if (variavel == "$LTSCALE" && codigo == 40) {
+            if (const auto v = LeitorDXF::RealDaChave(valor)) Desenho.EscalaTipoDeLinha = *v;
+        } else if (variavel == "$DWGCODEPAGE" && codigo == 3) {
+            Desenho.PaginaDeCodigo = valor;
+        } else if (variavel == "$ACADVER" && codigo == 1) {
+            Desenho.Versao = valor;
+        }
+    });
+}
+
+void LeEstilosDeTexto(LeitorDXF& leitor) {
+    bool noRegistro = false, acad = false;
+    leitor.PulaTabela([&](std::int32_t codigo, const std::string& valor) {
+        if (codigo == 0) {
+            noRegistro = valor == "STYLE";
+            acad = false;
+            if (noRegistro) Desenho.EstilosDeTexto.emplace_back();
+            return;
+        }
+        if (!noRegistro) return;
+        TEstiloDeTexto& e = Desenho.EstilosDeTexto.back();
+        const auto inteiro = [&](std::int32_t& campo) {
+            if (const auto n = LeitorDXF::Inteiro32DaChave(valor)) campo = *n;
+        };
+        const auto real = [&](Real& campo) {
+            if (const auto v = LeitorDXF::RealDaChave(valor)) campo = *v;
+        };
+        switch (codigo) {
+        case 2:
+            e.Nome = valor;
+            break;
+        case 3:
+            e.Fonte = valor;
+            break;
+        case 70:
+            inteiro(e.Flags);
+            break;
+        case 71:
+            inteiro(e.Geracao);
+            break;
+        case 40:
+            real(e.Altura);
+            break;
+        case 41:
+            real(e.FatorLargura);
+            break;
+        case 50:
+            real(e.Obliquo);
+            break;
+        case 1001:
+            acad = valor == "ACAD";
+            break;
+        case 1000: // the TrueType family a CAD program keeps beside the font's file
+            if (acad && e.Familia.empty()) e.Familia = valor;
+            break;
+        case 1071:
+            if (acad) inteiro(e.FlagsDaFamilia);
+            break;
+        }
+    });
+}
+
+void LeTiposDeLinha(LeitorDXF& leitor) {
+    bool noRegistro = false;
+    leitor.PulaTabela([&](std::int32_t codigo, const std::string& valor) {
+        if (codigo == 0) {
+            noRegistro = valor == "LTYPE";
+            if (noRegistro) Desenho.TiposDeLinha.emplace_back();
+            return;
+        }
+        if (!noRegistro) return;
+        TTipoDeLinha& t = Desenho.TiposDeLinha.back();
+        if (codigo == 2) {
+            t.Nome = valor;
+        } else if (codigo == 40) {
+            if (const auto v = LeitorDXF::RealDaChave(valor)) t.Comprimento = *v;
+        } else if (codigo == 49) {
+            if (const auto v = LeitorDXF::RealDaChave(valor)) t.Tracos.push_back(*v);
         }
     });
 }

@@ -53,6 +53,10 @@ void LeTabelas(LeitorDXF& leitor) {
                 LeEstilosDeCota(leitor);
             else if (valor == "BLOCK_RECORD")
                 LeRegistrosDeBloco(leitor);
+            else if (valor == "STYLE")
+                LeEstilosDeTexto(leitor);
+            else if (valor == "LTYPE")
+                LeTiposDeLinha(leitor);
             else
                 leitor.PulaTabela();
         }
@@ -83,6 +87,12 @@ void LeCamadas(LeitorDXF& leitor) {
             } else if (c == 420) {
                 std::int64_t cor;
                 if (leitor.LeInteiroLeniente(cor)) camada.CorVerdadeira = CorDe24Bits(cor);
+            } else if (c == 6) {
+                leitor.LeChave(camada.TipoDeLinha);
+            } else if (c == 370) {
+                std::int64_t espessura;
+                if (leitor.LeInteiroLeniente(espessura))
+                    camada.EspessuraDeLinha = EspessuraDe(espessura);
             } else {
                 return false;
             }

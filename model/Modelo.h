@@ -24,6 +24,11 @@ struct TDesenho {
     std::vector<TEstiloDeCota> EstilosDeCota;
     std::unordered_map<std::string, std::string> NomesDosRegistrosDeBloco;
     std::int32_t Medicao = 0;
+    // The STYLE and LTYPE tables, and the header's $LTSCALE, $DWGCODEPAGE and $ACADVER.
+    std::vector<TEstiloDeTexto> EstilosDeTexto;
+    std::vector<TTipoDeLinha> TiposDeLinha;
+    Real EscalaTipoDeLinha = 1;
+    std::string PaginaDeCodigo, Versao;
 
     // The first block with exactly this name, or null. Looked up in an index by name, made
     // again whenever blocks were added since it was made.

@@ -28,6 +28,9 @@ void LeCamadas(LeitorDXF& leitor);
 void LeEstilosDeCota(LeitorDXF& leitor);
 void LeRegistrosDeBloco(LeitorDXF& leitor);
 void LeCabecalho(LeitorDXF& leitor);
+// The STYLE and LTYPE tables, likewise.
+void LeEstilosDeTexto(LeitorDXF& leitor);
+void LeTiposDeLinha(LeitorDXF& leitor);
 
 // Sets the dimension-style variable of group `codigo` (DIMSTYLE's own codes) from `valor`;
 // false for a variable not kept.
@@ -78,11 +81,14 @@ bool LeGrupoComum(LeitorDXF& leitor, TEntidade& entidade, std::int32_t codigo);
 // ---- The full drawing's reading, lenient: it never fails a load nor widens the extents ----
 
 // The full drawing's groups of every element, read leniently: 60 (invisible), 67 (paper
-// space) and 420 (true colour). False for others.
+// space), 420 (true colour), 6 (line type), 48 (its scale) and 370 (line weight). False for
+// others.
 bool LeGrupoCompleto(LeitorDXF& leitor, TEntidade& entidade, std::int32_t codigo);
 
 // A true colour (group 420) as 0xRRGGBB: the value's low 24 bits.
 std::int32_t CorDe24Bits(std::int64_t valor);
+// A line weight (group 370) within -3 (default) to 211 hundredths of a millimetre.
+std::int16_t EspessuraDe(std::int64_t valor);
 
 // Group `codigo` of the point whose X group is `codigoX` (codigoX, codigoX + 10 or
 // codigoX + 20), read leniently into `ponto`: the first number read makes the point at
