@@ -75,6 +75,9 @@ struct TOpcoesDaCena {
     // Most elements looked at and block copies placed, drawn or not: bounds the time an
     // array of empty or hidden blocks can take.
     long long LimiteDeVisitas = 20'000'000;
+    // Most dashes and dots one hatch's pattern may make; a denser pattern draws the hatch's
+    // boundary instead.
+    long long LimiteDeTracosDaHachura = 200'000;
 };
 
 // Decomposes the model space of `desenho` (its top-level elements and what its insertions

@@ -115,6 +115,11 @@ void TEmissor::Ponto(const TP3& p, TRGB cor, bool medido) {
     if (medido) cena_.ExtremosMedidos.Inclui(p[0], p[1], p[2]);
 }
 
+void TEmissor::Medido(const TP3& p) {
+    float r[3];
+    if (Relativo(p, r)) cena_.ExtremosMedidos.Inclui(p[0], p[1], p[2]);
+}
+
 void TEmissor::Mede(const std::string& tipo, double comprimento, double area) {
     TMedidaDoTipo& m = cena_.Tipos[tipo];
     m.N += 1;

@@ -32,6 +32,9 @@ class TEmissor {
     void Triangulo(const TP3& a, const TP3& b, const TP3& c, const TP3& normal, TRGB cor,
                    bool medido, bool sonda);
     void Ponto(const TP3& p, TRGB cor, bool medido);
+    // A point of an element's own outline that is measured but not drawn (a hatch's
+    // boundary): it widens ExtremosMedidos only.
+    void Medido(const TP3& p);
 
     // Adds one drawn element of `tipo` with the length of its curve and the area of its faces.
     void Mede(const std::string& tipo, double comprimento, double area);

@@ -291,6 +291,7 @@ void TPercurso::Elementos(const TElementos& el, const TContexto& c) {
     cada(el.Pontos, [&](const TPontoDXF& x) { PontoDXF(x, c); });
     cada(el.Malhas, [&](const TMalha& x) { Malha(x, c); });
     cada(el.Lideres, [&](const TLider& x) { Lider(x, c); });
+    cada(el.Hachuras, [&](const THachura& x) { Hachura(x, c); });
     cada(el.NaoDesenhados, [&](const TNaoDesenhado& x) {
         TRGB cor;
         // An attribute definition in a block is a template for the insertions' attributes.

@@ -81,6 +81,8 @@ class TPercurso {
     void SetaDoLider(const TLider& l, const TContexto& c, TRGB cor, const std::vector<TP3>& v,
                      double tamanho, const std::optional<std::string>& bloco);
     void PontoDXF(const TPontoDXF& p, const TContexto& c);
+    // ElementosHachura.cpp
+    void Hachura(const THachura& h, const TContexto& c);
     // The sides that thickness sweeps from a curve (block coordinates) along `altura`.
     void Extrusao(const TContexto& c, const std::vector<TP3>& curva, const TP3& altura, TRGB cor);
 
