@@ -73,6 +73,3 @@ struct TTextoMSimples {
 // line's capitals down to the last line's descender.
 TDisposicao DispoeTextoM(TFontes& fontes, const TPedidoDeFonte& fonteDoEstilo,
                          const TTextoMSimples& texto);
-
-// No text lays out more glyphs than this, whatever its length.
-constexpr std::size_t MaximoDeGlifos = 100000;

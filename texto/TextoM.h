@@ -11,6 +11,9 @@
 #include <string_view>
 #include <vector>
 
+// No text lays out more glyphs (nor MTEXT more lines) than this, whatever its length.
+constexpr std::size_t MaximoDeGlifos = 100000;
+
 // A colour from \C (an ACI index, 0 ByBlock and 256 ByLayer included) or \c (0xRRGGBB).
 struct TCor {
     bool Rgb = false;
