@@ -8,6 +8,7 @@
 void TPercurso::Hachura(const THachura& h, const TContexto& c) {
     TRGB cor;
     if (!Prepara(h, c, cor)) return;
+    emissor_.DefineTracejado(nullptr, 1); // a hatch's lines are its pattern's
     const bool gradiente = h.Gradiente != 0;
     if (gradiente && h.CorDoGradiente >= 0) cor = CorVerdadeira(h.CorDoGradiente);
     const std::vector<TContornoDeHachura> contornos =

@@ -74,6 +74,27 @@ bool TEmissor::Relativo(const TP3& p, float (&r)[3]) const {
 }
 
 void TEmissor::Segmento(const TP3& a, const TP3& b, TRGB cor, bool medido) {
+    if (medido && tracejado_ && Tracejada({a, b}, cor)) return;
+    SegmentoContinuo(a, b, cor, medido);
+}
+
+bool TEmissor::Tracejada(const std::vector<TP3>& pontos, TRGB cor) {
+    // A pattern finer than the chord tolerance would not show; one that would make more than
+    // this many dashes for one curve is drawn continuous too.
+    constexpr std::size_t maximo = 100'000;
+    if (tracejado_->Periodo * escalaDoTracejado_ < cena_.Tolerancia ||
+        !Traceja(pontos, *tracejado_, escalaDoTracejado_, tracos_, pontosDoTracejado_, maximo))
+        return false;
+    for (const TP3& p : pontos)
+        Medido(p);
+    for (std::size_t i = 0; i + 1 < tracos_.size() && !parado_; i += 2)
+        SegmentoContinuo(tracos_[i], tracos_[i + 1], cor, true);
+    for (const TP3& p : pontosDoTracejado_)
+        Ponto(p, cor, true);
+    return true;
+}
+
+void TEmissor::SegmentoContinuo(const TP3& a, const TP3& b, TRGB cor, bool medido) {
     float ra[3], rb[3];
     if (!Relativo(a, ra) || !Relativo(b, rb) || !Cabe(2)) return;
     const TP3 zero{0, 0, 0};
@@ -86,8 +107,9 @@ void TEmissor::Segmento(const TP3& a, const TP3& b, TRGB cor, bool medido) {
 }
 
 void TEmissor::Poligonal(const std::vector<TP3>& pontos, TRGB cor, bool medido) {
+    if (medido && tracejado_ && Tracejada(pontos, cor)) return;
     for (std::size_t i = 1; i < pontos.size() && !parado_; ++i)
-        Segmento(pontos[i - 1], pontos[i], cor, medido);
+        SegmentoContinuo(pontos[i - 1], pontos[i], cor, medido);
 }
 
 void TEmissor::Triangulo(const TP3& a, const TP3& b, const TP3& c, const TP3& normal, TRGB cor,

@@ -7,6 +7,7 @@
 #include "Cena.h"
 #include "Cores.h"
 #include "Matriz.h"
+#include "TiposDeLinha.h"
 
 #include <string>
 #include <vector>
@@ -20,6 +21,13 @@ class TEmissor {
     // Counts one element looked at or one copy of a block placed; false (and stops the walk)
     // past the budget of visits.
     bool Visita();
+
+    // The line type of the element being drawn (none: continuous) and its scale: the
+    // element's own curves (segments marked `medido`) are dashed by it.
+    void DefineTracejado(const TTracejado* tracejado, double escala) {
+        tracejado_ = tracejado;
+        escalaDoTracejado_ = escala;
+    }
 
     // A primitive whose vertex is not finite, or lands beyond what a float holds relative to
     // the origin, is dropped. `medido`: part of the element's own curve or face (counted in
@@ -44,6 +52,9 @@ class TEmissor {
 
   private:
     bool Cabe(long long vertices);
+    void SegmentoContinuo(const TP3& a, const TP3& b, TRGB cor, bool medido);
+    // Lays the current line type along the curve; false when it is drawn continuous.
+    bool Tracejada(const std::vector<TP3>& pontos, TRGB cor);
     bool Relativo(const TP3& p, float (&r)[3]) const;
     void Para(const std::string& mensagem);
 
@@ -51,6 +62,9 @@ class TEmissor {
     const TOpcoesDaCena& opcoes_;
     long long visitas_ = 0;
     bool parado_ = false;
+    const TTracejado* tracejado_ = nullptr;
+    double escalaDoTracejado_ = 1;
+    std::vector<TP3> tracos_, pontosDoTracejado_;
 };
 
 // v as a unit vector, or zero when it is zero or not finite.

@@ -87,6 +87,39 @@ TPercurso::TPercurso(const TDesenho& desenho, const TOpcoesDaCena& opcoes, TCena
         camadas_.emplace(Maiusculas(desenho.Camadas[i].Nome), &desenho.Camadas[i]);
     for (const TEstiloDeCota& estilo : desenho.EstilosDeCota)
         estilos_.emplace(Maiusculas(estilo.Nome), &estilo);
+    const double escala = desenho.EscalaTipoDeLinha.ComoDouble();
+    for (const TTipoDeLinha& tipo : desenho.TiposDeLinha) {
+        const std::vector<double> tracos(tipo.Tracos.begin(), tipo.Tracos.end());
+        if (auto t = TracejadoDe(tracos, escala > 0 ? escala : 1))
+            tracejados_.emplace(Maiusculas(tipo.Nome), std::move(*t));
+    }
+    for (int i = 0; i < desenho.Camadas.Count(); ++i)
+        tracejadoDaCamada_[&desenho.Camadas[i]] = TracejadoPorNome(desenho.Camadas[i].TipoDeLinha);
+}
+
+const TTracejado* TPercurso::TracejadoPorNome(const std::string& nome) const {
+    if (tracejados_.empty()) return nullptr;
+    const auto achado = tracejados_.find(Maiusculas(nome));
+    return achado == tracejados_.end() ? nullptr : &achado->second;
+}
+
+const TTracejado* TPercurso::Tracejado(const TEntidade& e, const TCamada* camada,
+                                       const TContexto& c) {
+    if (tracejados_.empty()) return nullptr;
+    const std::string& nome = e.TipoDeLinha.Texto();
+    auto achado = tipoPorTexto_.find(&nome); // names are shared: one look-up per distinct name
+    if (achado == tipoPorTexto_.end()) {
+        const std::string maiusculo = Maiusculas(nome);
+        const TTipoResolvido tipo = maiusculo.empty() || maiusculo == "BYLAYER" ? TTipoResolvido{0}
+                                    : maiusculo == "BYBLOCK"
+                                        ? TTipoResolvido{1}
+                                        : TTipoResolvido{2, TracejadoPorNome(nome)};
+        achado = tipoPorTexto_.emplace(&nome, tipo).first;
+    }
+    if (achado->second.Origem == 1) return c.TracejadoDoBloco;
+    if (achado->second.Origem == 2) return achado->second.Tracejado;
+    const auto daCamada = tracejadoDaCamada_.find(camada);
+    return daCamada == tracejadoDaCamada_.end() ? nullptr : daCamada->second;
 }
 
 const TEstiloDeCota* TPercurso::EstiloDeCota(const std::string& nome) const {
@@ -115,6 +148,7 @@ bool TPercurso::Prepara(const TEntidade& e, const TContexto& c, TRGB& cor) {
     const TCamada* camada = nullptr;
     if (!Visivel(e, c, camada)) return false;
     cor = CorDoElemento(e, camada, c.CorDoBloco);
+    emissor_.DefineTracejado(Tracejado(e, camada, c), e.EscalaTipoDeLinha);
     return true;
 }
 
@@ -312,6 +346,7 @@ TContexto TPercurso::Filho(const TEntidade& quem, const TContexto& c, const TCam
     filho.EmBloco = true;
     filho.Camada = camada;
     filho.CorDoBloco = CorDoElemento(quem, camada, c.CorDoBloco);
+    filho.TracejadoDoBloco = Tracejado(quem, camada, c);
     filho.Profundidade = c.Profundidade + 1;
     return filho;
 }

@@ -23,6 +23,8 @@ struct TContexto {
     // (for ByBlock); at the top level no layer and white.
     const TCamada* Camada = nullptr;
     TRGB CorDoBloco{};
+    // The inserting entity's resolved line type (for ByBlock); none at the top level.
+    const TTracejado* TracejadoDoBloco = nullptr;
     int Profundidade = 0;
 };
 
@@ -44,7 +46,11 @@ class TPercurso {
     void Elementos(const TElementos& el, const TContexto& c);
     // The element's effective layer and whether it is drawn; its colour in `cor`.
     bool Visivel(const TEntidade& e, const TContexto& c, const TCamada*& camada);
+    // Also sets the element's line type in the emitter.
     bool Prepara(const TEntidade& e, const TContexto& c, TRGB& cor);
+    // The line type an element draws with (ByLayer, ByBlock or its own), or null.
+    const TTracejado* Tracejado(const TEntidade& e, const TCamada* camada, const TContexto& c);
+    const TTracejado* TracejadoPorNome(const std::string& nome) const;
     const TCamada* CamadaPorNome(const TNome& nome);
     // The first dimension style of this name, in any case; null when there is none.
     const TEstiloDeCota* EstiloDeCota(const std::string& nome) const;
@@ -103,6 +109,13 @@ class TPercurso {
     std::unordered_map<std::string, const TCamada*> camadas_;       // by name in upper case
     std::unordered_map<std::string, const TEstiloDeCota*> estilos_; // likewise
     std::unordered_map<const std::string*, const TCamada*> porTexto_;
+    std::unordered_map<std::string, TTracejado> tracejados_; // by line type name in upper case
+    std::unordered_map<const TCamada*, const TTracejado*> tracejadoDaCamada_;
+    struct TTipoResolvido {
+        int Origem = 0; // 0 ByLayer, 1 ByBlock, 2 its own
+        const TTracejado* Tracejado = nullptr;
+    };
+    std::unordered_map<const std::string*, TTipoResolvido> tipoPorTexto_;
     std::vector<const TBloco*> ancestrais_;
     struct TCaixaMemo {
         int Estado = 0; // 0 not yet, 1 being measured, 2 done
