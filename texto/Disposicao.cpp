@@ -3,6 +3,7 @@
 #include "Afim.h"
 
 #include <numbers>
+#include <string_view>
 
 namespace {
 
@@ -29,8 +30,7 @@ TDisposicao DispoeTexto(TFontes& fontes, int face, const TTextoSimples& t) {
     // Pen positions in capital heights.
     std::vector<std::pair<char32_t, double>> postos;
     double pena = 0;
-    for (const char32_t c : t.Texto) {
-        if (postos.size() >= MaximoDeGlifos) break;
+    for (const char32_t c : std::u32string_view(t.Texto).substr(0, MaximoDeGlifos)) {
         if (c == '\n') continue;
         const TGlifo& g = fontes.Glifo(face, c);
         if (!g.Triangulos.empty()) postos.emplace_back(c, pena);

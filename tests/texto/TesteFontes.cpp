@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -102,6 +104,26 @@ TEST(Resolucao, ArquivosEFamilias) {
     EXPECT_NE(negrito, f.Face({"arial.ttf", "", false, false}));
     EXPECT_NE(f.Arquivo(negrito).find("Bold"), std::string::npos);
     EXPECT_EQ(f.Face({"ARIAL.ttf", "", false, false}), f.Face({"arial.ttf", "", false, false}));
+}
+
+TEST(Resolucao, SemFonteAlgumaGlifosVaziosComLargura) {
+    // A fontconfig that knows no font directory: nothing to draw, but the room kept.
+    const std::string conf = testing::TempDir() + "vazio.conf";
+    std::FILE* f = std::fopen(conf.c_str(), "w");
+    ASSERT_TRUE(f);
+    std::fputs("<?xml version=\"1.0\"?><fontconfig><cachedir>/nonexistent</cachedir></fontconfig>",
+               f);
+    std::fclose(f);
+    const char* antes = std::getenv("FONTCONFIG_FILE");
+    const std::string guardado = antes ? antes : "";
+    setenv("FONTCONFIG_FILE", conf.c_str(), 1);
+    TFontes sem;
+    antes ? setenv("FONTCONFIG_FILE", guardado.c_str(), 1) : unsetenv("FONTCONFIG_FILE");
+    const int face = sem.Face({"arial.ttf", "", false, false});
+    EXPECT_EQ(sem.Arquivo(face), "");
+    EXPECT_TRUE(sem.Glifo(face, 'H').Triangulos.empty());
+    EXPECT_FLOAT_EQ(sem.Glifo(face, 'H').Avanco, 0.6f);
+    EXPECT_TRUE(sem.Glifo(face + 7, 'x').Triangulos.empty()); // any face id is safe
 }
 
 } // namespace
