@@ -13,7 +13,7 @@ std::string ComPontos(long long n) {
     return s;
 }
 
-TVerticeCena Vertice(const float (&p)[3], const TP3& n, TRGB cor) {
+TVerticeCena Vertice(const float (&p)[3], const TP3& n, TRGB cor, std::uint8_t espessura) {
     return {p[0],
             p[1],
             p[2],
@@ -23,7 +23,7 @@ TVerticeCena Vertice(const float (&p)[3], const TP3& n, TRGB cor) {
             cor.R,
             cor.G,
             cor.B,
-            255};
+            espessura};
 }
 
 } // namespace
@@ -98,8 +98,8 @@ void TEmissor::SegmentoContinuo(const TP3& a, const TP3& b, TRGB cor, bool medid
     float ra[3], rb[3];
     if (!Relativo(a, ra) || !Relativo(b, rb) || !Cabe(2)) return;
     const TP3 zero{0, 0, 0};
-    cena_.Segmentos.push_back(Vertice(ra, zero, cor));
-    cena_.Segmentos.push_back(Vertice(rb, zero, cor));
+    cena_.Segmentos.push_back(Vertice(ra, zero, cor, espessura_));
+    cena_.Segmentos.push_back(Vertice(rb, zero, cor, espessura_));
     for (const TP3* p : {&a, &b}) {
         cena_.Extremos.Inclui((*p)[0], (*p)[1], (*p)[2]);
         if (medido) cena_.ExtremosMedidos.Inclui((*p)[0], (*p)[1], (*p)[2]);
@@ -119,7 +119,7 @@ void TEmissor::Triangulo(const TP3& a, const TP3& b, const TP3& c, const TP3& no
     const TP3 n = Finito3(normal) ? normal : TP3{0, 0, 0};
     if (!Cabe(sonda ? 4 : 3)) return;
     for (int i = 0; i < 3; ++i)
-        cena_.Triangulos.push_back(Vertice(r[i], n, cor));
+        cena_.Triangulos.push_back(Vertice(r[i], n, cor, espessura_));
     if (sonda)
         cena_.FacesDeInsercoes.push_back(
             {r[0][0], r[0][1], r[0][2], r[1][0], r[1][1], r[1][2], r[2][0], r[2][1], r[2][2]});
@@ -132,7 +132,7 @@ void TEmissor::Triangulo(const TP3& a, const TP3& b, const TP3& c, const TP3& no
 void TEmissor::Ponto(const TP3& p, TRGB cor, bool medido) {
     float r[3];
     if (!Relativo(p, r) || !Cabe(1)) return;
-    cena_.Pontos.push_back(Vertice(r, {0, 0, 0}, cor));
+    cena_.Pontos.push_back(Vertice(r, {0, 0, 0}, cor, espessura_));
     cena_.Extremos.Inclui(p[0], p[1], p[2]);
     if (medido) cena_.ExtremosMedidos.Inclui(p[0], p[1], p[2]);
 }

@@ -9,6 +9,7 @@
 #include "Matriz.h"
 #include "TiposDeLinha.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,9 @@ class TEmissor {
         tracejado_ = tracejado;
         escalaDoTracejado_ = escala;
     }
+
+    // The line weight of the element being drawn, in hundredths of a millimetre.
+    void DefineEspessura(std::uint8_t espessura) { espessura_ = espessura; }
 
     // A primitive whose vertex is not finite, or lands beyond what a float holds relative to
     // the origin, is dropped. `medido`: part of the element's own curve or face (counted in
@@ -64,6 +68,7 @@ class TEmissor {
     bool parado_ = false;
     const TTracejado* tracejado_ = nullptr;
     double escalaDoTracejado_ = 1;
+    std::uint8_t espessura_ = EspessuraPadrao;
     std::vector<TP3> tracos_, pontosDoTracejado_;
 };
 

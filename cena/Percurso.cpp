@@ -103,6 +103,13 @@ const TTracejado* TPercurso::TracejadoPorNome(const std::string& nome) const {
     return achado == tracejados_.end() ? nullptr : &achado->second;
 }
 
+std::uint8_t TPercurso::Espessura(const TEntidade& e, const TCamada* camada, const TContexto& c) {
+    std::int32_t espessura = e.EspessuraDeLinha;
+    if (espessura == -1) espessura = camada ? camada->EspessuraDeLinha : -3;
+    if (espessura == -2) return c.EspessuraDoBloco;
+    return espessura < 0 ? EspessuraPadrao : static_cast<std::uint8_t>(std::min(espessura, 211));
+}
+
 const TTracejado* TPercurso::Tracejado(const TEntidade& e, const TCamada* camada,
                                        const TContexto& c) {
     if (tracejados_.empty()) return nullptr;
@@ -149,6 +156,7 @@ bool TPercurso::Prepara(const TEntidade& e, const TContexto& c, TRGB& cor) {
     if (!Visivel(e, c, camada)) return false;
     cor = CorDoElemento(e, camada, c.CorDoBloco);
     emissor_.DefineTracejado(Tracejado(e, camada, c), e.EscalaTipoDeLinha);
+    emissor_.DefineEspessura(Espessura(e, camada, c));
     return true;
 }
 
@@ -347,6 +355,7 @@ TContexto TPercurso::Filho(const TEntidade& quem, const TContexto& c, const TCam
     filho.Camada = camada;
     filho.CorDoBloco = CorDoElemento(quem, camada, c.CorDoBloco);
     filho.TracejadoDoBloco = Tracejado(quem, camada, c);
+    filho.EspessuraDoBloco = Espessura(quem, camada, c);
     filho.Profundidade = c.Profundidade + 1;
     return filho;
 }

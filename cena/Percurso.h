@@ -25,6 +25,7 @@ struct TContexto {
     TRGB CorDoBloco{};
     // The inserting entity's resolved line type (for ByBlock); none at the top level.
     const TTracejado* TracejadoDoBloco = nullptr;
+    std::uint8_t EspessuraDoBloco = EspessuraPadrao; // likewise, its line weight
     int Profundidade = 0;
 };
 
@@ -51,6 +52,8 @@ class TPercurso {
     // The line type an element draws with (ByLayer, ByBlock or its own), or null.
     const TTracejado* Tracejado(const TEntidade& e, const TCamada* camada, const TContexto& c);
     const TTracejado* TracejadoPorNome(const std::string& nome) const;
+    // The line weight an element draws with (ByLayer, ByBlock, default or its own).
+    static std::uint8_t Espessura(const TEntidade& e, const TCamada* camada, const TContexto& c);
     const TCamada* CamadaPorNome(const TNome& nome);
     // The first dimension style of this name, in any case; null when there is none.
     const TEstiloDeCota* EstiloDeCota(const std::string& nome) const;

@@ -14,10 +14,16 @@
 
 // One vertex as the outputs take it: its place relative to the scene's origin, the unit
 // normal of its triangle (zero for segments and points), its colour.
+// The line weight "default" (-3) stands for, in hundredths of a millimetre.
+constexpr std::uint8_t EspessuraPadrao = 25;
+
 struct TVerticeCena {
     float X, Y, Z;
     float NX, NY, NZ;
-    std::uint8_t R, G, B, A;
+    std::uint8_t R, G, B;
+    // The element's line weight in hundredths of a millimetre (25 the default), which its
+    // segments are drawn with.
+    std::uint8_t Espessura;
 };
 static_assert(sizeof(TVerticeCena) == 28);
 

@@ -15,6 +15,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 
 namespace {
@@ -175,7 +176,8 @@ constexpr std::size_t MinimoDePedacosPorBuffer = 9;
 // in memory for client-side arrays.
 struct TLista {
     GLenum Modo = GL_POINTS;
-    std::size_t Vertices = 0; // whole primitives only
+    std::uint8_t Espessura = EspessuraPadrao; // of the segments' lists: their line weight
+    std::size_t Vertices = 0;                 // whole primitives only
     std::size_t PorBuffer = 0;
     std::vector<GLuint> Buffers;
     std::vector<TVerticeCena> Memoria;
@@ -197,7 +199,7 @@ void ApontaArrays(std::uintptr_t inicio, bool normais) {
     auto em = [&](std::size_t campo) { return reinterpret_cast<const void*>(inicio + campo); };
     glVertexPointer(3, GL_FLOAT, Passo, em(offsetof(TVerticeCena, X)));
     if (normais) glNormalPointer(GL_FLOAT, Passo, em(offsetof(TVerticeCena, NX)));
-    glColorPointer(4, GL_UNSIGNED_BYTE, Passo, em(offsetof(TVerticeCena, R)));
+    glColorPointer(3, GL_UNSIGNED_BYTE, Passo, em(offsetof(TVerticeCena, R)));
 }
 
 } // namespace
@@ -207,7 +209,8 @@ struct TCenaGL::Dados {
     // arrays in memory are drawn, either.
     bool ContextoComBuffers = false;
     bool EmBuffers = false; // false: client-side arrays in memory
-    TLista Triangulos, Segmentos, Pontos;
+    TLista Triangulos, Pontos;
+    std::vector<TLista> Segmentos; // one list per line weight, in increasing weight
     // The faces' own lighting (OpenGL 2.0 and later): its program, made for the lights
     // `LuzesDoPrograma` and again when other lights are on; none for OpenGL's two-sided one.
     bool IluminacaoPropria = false;
@@ -215,7 +218,12 @@ struct TCenaGL::Dados {
     GLint LocalDasDirecoes = -1;
     TLuzes LuzesDoPrograma;
 
-    TLista* Listas[3] = {&Triangulos, &Segmentos, &Pontos};
+    // Every list, and where its vertices come from while they are sent: the scene's lists, or
+    // the segments split by weight (`porEspessura`); those freed as copied are in `Libera`.
+    std::vector<TLista*> Listas;
+    std::vector<const TVerticesCena*> De;
+    std::vector<TVerticesCena*> Libera;
+    std::map<std::uint8_t, TVerticesCena> porEspessura;
 
     Dados() = default;
     Dados(const Dados&) = delete;
@@ -238,15 +246,15 @@ struct TCenaGL::Dados {
     // vertices and their copy are never held whole at once. A list takes at most about eight
     // buffers. False, with every vertex in memory and no buffer left, when the context
     // refuses a buffer (out of memory for instance): what was already copied is read back.
-    bool EnviaAosBuffers(const TCena& cena, TCena* libera) {
+    bool EnviaAosBuffers() {
         for (int k = 0; k < 32 && glGetError() != GL_NO_ERROR; ++k) {
         } // earlier calls' errors are not ours
         GLint anterior = 0;
         glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &anterior);
         bool certo = true;
-        for (int k = 0; k < 3 && certo; ++k) {
+        for (std::size_t k = 0; k < Listas.size() && certo; ++k) {
             TLista& lista = *Listas[k];
-            const auto& pedacos = Origem(cena, k).Pedacos();
+            const auto& pedacos = De[k]->Pedacos();
             const std::size_t porPedaco = TVerticesCena::PorPedaco;
             const std::size_t pedacosPorBuffer =
                 std::max<std::size_t>(MinimoDePedacosPorBuffer, (pedacos.size() + 7) / 8);
@@ -268,27 +276,20 @@ struct TCenaGL::Dados {
                     static_cast<GLintptr>((inicio - b * lista.PorBuffer) * sizeof(TVerticeCena)),
                     static_cast<GLsizeiptr>(n * sizeof(TVerticeCena)), pedacos[p].data());
                 certo = lista.Buffers.back() != 0 && glGetError() == GL_NO_ERROR;
-                if (certo && libera) Origem(*libera, k).LiberaPedaco(p);
+                if (certo && Libera[k]) Libera[k]->LiberaPedaco(p);
             }
         }
-        if (!certo) LeDeVolta(cena, libera);
+        if (!certo) LeDeVolta();
         glBindBuffer(GL_ARRAY_BUFFER, static_cast<GLuint>(anterior));
         return certo;
     }
 
-    static const TVerticesCena& Origem(const TCena& cena, int k) {
-        return k == 0 ? cena.Triangulos : k == 1 ? cena.Segmentos : cena.Pontos;
-    }
-    static TVerticesCena& Origem(TCena& cena, int k) {
-        return k == 0 ? cena.Triangulos : k == 1 ? cena.Segmentos : cena.Pontos;
-    }
-
     // After a refused buffer: every vertex into memory, those of freed pieces from the
     // buffers they went to; then no buffer is left.
-    void LeDeVolta(const TCena& cena, TCena* libera) {
-        for (int k = 0; k < 3; ++k) {
+    void LeDeVolta() {
+        for (std::size_t k = 0; k < Listas.size(); ++k) {
             TLista& lista = *Listas[k];
-            const auto& pedacos = Origem(cena, k).Pedacos();
+            const auto& pedacos = De[k]->Pedacos();
             lista.Memoria.resize(lista.Vertices);
             for (std::size_t p = 0; p * TVerticesCena::PorPedaco < lista.Vertices; ++p) {
                 const std::size_t inicio = p * TVerticesCena::PorPedaco;
@@ -305,17 +306,17 @@ struct TCenaGL::Dados {
                                        static_cast<GLsizeiptr>(n * sizeof(TVerticeCena)),
                                        lista.Memoria.data() + inicio);
                 }
-                if (libera) Origem(*libera, k).LiberaPedaco(p);
+                if (Libera[k]) Libera[k]->LiberaPedaco(p);
             }
         }
         ApagaBuffers();
     }
 
     // The vertices in memory, freeing each piece once copied with `libera`.
-    void CopiaParaMemoria(const TCena& cena, TCena* libera) {
-        for (int k = 0; k < 3; ++k) {
+    void CopiaParaMemoria() {
+        for (std::size_t k = 0; k < Listas.size(); ++k) {
             TLista& lista = *Listas[k];
-            const auto& pedacos = Origem(cena, k).Pedacos();
+            const auto& pedacos = De[k]->Pedacos();
             lista.Memoria.reserve(lista.Vertices);
             for (std::size_t p = 0; p < pedacos.size() && lista.Memoria.size() < lista.Vertices;
                  ++p) {
@@ -323,19 +324,59 @@ struct TCenaGL::Dados {
                     std::min(pedacos[p].size(), lista.Vertices - lista.Memoria.size());
                 lista.Memoria.insert(lista.Memoria.end(), pedacos[p].begin(),
                                      pedacos[p].begin() + static_cast<std::ptrdiff_t>(n));
-                if (libera) Origem(*libera, k).LiberaPedaco(p);
+                if (Libera[k]) Libera[k]->LiberaPedaco(p);
             }
+        }
+    }
+
+    // The lists to send: the triangles, the segments (split by line weight where they differ:
+    // each weight is drawn with its own width) and the points.
+    void ListasDe(const TCena& cena, TCena* libera) {
+        const auto inclui = [&](TLista& lista, const TVerticesCena& de, TVerticesCena* livre) {
+            Listas.push_back(&lista);
+            De.push_back(&de);
+            Libera.push_back(livre);
+        };
+        inclui(Triangulos, cena.Triangulos, libera ? &libera->Triangulos : nullptr);
+        inclui(Pontos, cena.Pontos, libera ? &libera->Pontos : nullptr);
+        const std::size_t n = cena.Segmentos.size() / 2 * 2;
+        bool iguais = true;
+        for (std::size_t i = 0; i < n && iguais; ++i)
+            iguais = cena.Segmentos[i].Espessura == cena.Segmentos[0].Espessura;
+        if (iguais) {
+            Segmentos.resize(1);
+            Segmentos[0].Vertices = n;
+            if (n > 0) Segmentos[0].Espessura = cena.Segmentos[0].Espessura;
+            inclui(Segmentos[0], cena.Segmentos, libera ? &libera->Segmentos : nullptr);
+            return;
+        }
+        const auto& pedacos = cena.Segmentos.Pedacos();
+        for (std::size_t p = 0, i = 0; p < pedacos.size(); ++p) {
+            for (std::size_t j = 0; j + 1 < pedacos[p].size() && i + 1 < n; j += 2, i += 2) {
+                TVerticesCena& destino = porEspessura[pedacos[p][j].Espessura];
+                destino.push_back(pedacos[p][j]);
+                destino.push_back(pedacos[p][j + 1]);
+            }
+            if (libera) libera->Segmentos.LiberaPedaco(p);
+        }
+        Segmentos.resize(porEspessura.size());
+        std::size_t k = 0;
+        for (auto& [espessura, vertices] : porEspessura) {
+            Segmentos[k].Espessura = espessura;
+            Segmentos[k].Vertices = vertices.size();
+            inclui(Segmentos[k++], vertices, &vertices);
         }
     }
 
     void Prepara(const TCena& cena, TCena* libera, TArmazenamentoGL armazenamento,
                  TIluminacaoGL iluminacao) {
         Triangulos.Modo = GL_TRIANGLES;
-        Segmentos.Modo = GL_LINES;
         Pontos.Modo = GL_POINTS;
         Triangulos.Vertices = cena.Triangulos.size() / 3 * 3;
-        Segmentos.Vertices = cena.Segmentos.size() / 2 * 2;
         Pontos.Vertices = cena.Pontos.size();
+        ListasDe(cena, libera);
+        for (TLista& lista : Segmentos)
+            lista.Modo = GL_LINES;
 
         ContextoComBuffers = VersaoAoMenos(1, 5);
         if (Triangulos.Vertices > 0 && iluminacao == TIluminacaoGL::PropriaSePossivel &&
@@ -348,11 +389,14 @@ struct TCenaGL::Dados {
         }
         const bool tenta =
             ContextoComBuffers && armazenamento == TArmazenamentoGL::BuffersSePossivel;
-        EmBuffers = tenta && EnviaAosBuffers(cena, libera); // refused: the vertices in memory
-        if (!tenta) CopiaParaMemoria(cena, libera);
-        if (libera)
-            for (int k = 0; k < 3; ++k)
-                Origem(*libera, k).clear();
+        EmBuffers = tenta && EnviaAosBuffers(); // refused: the vertices in memory
+        if (!tenta) CopiaParaMemoria();
+        for (TVerticesCena* vertices : Libera)
+            if (vertices) vertices->clear();
+        if (libera) libera->Segmentos.clear();
+        porEspessura.clear();
+        De.clear();
+        Libera.clear();
     }
 };
 
@@ -369,13 +413,18 @@ TCenaGL::TCenaGL(TCena& cena, TLiberaVertices, TArmazenamentoGL armazenamento,
 
 TCenaGL::~TCenaGL() = default;
 
-void TCenaGL::Desenha() const {
+float LarguraEmPixels(std::uint8_t espessura) {
+    // At 96 pixels an inch, as CAD programs show weights on screen; 0.25 mm and thinner: one.
+    return std::max(1.0f, std::round(static_cast<float>(espessura) / 100.0f * 96.0f / 25.4f));
+}
+
+void TCenaGL::Desenha(bool espessuras) const {
     Dados& d = *dados_; // the lighting program may be made again for other lights
     if (ChamadasDeDesenho() == 0) return;
 
     // The current colour and normal are left undefined by drawing from arrays. The client
     // vertex-array group holds the array buffer binding too.
-    glPushAttrib(GL_ENABLE_BIT | GL_LIGHTING_BIT | GL_POINT_BIT | GL_CURRENT_BIT);
+    glPushAttrib(GL_ENABLE_BIT | GL_LIGHTING_BIT | GL_POINT_BIT | GL_LINE_BIT | GL_CURRENT_BIT);
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     // Arrays the caller left enabled would be read by glDrawArrays, past their end.
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
@@ -434,7 +483,10 @@ void TCenaGL::Desenha() const {
     // Lines and points show in their colours, not shaded by a normal.
     glDisable(GL_LIGHTING);
     glPointSize(3.0f);
-    desenhaLista(d.Segmentos, false);
+    for (const TLista& lista : d.Segmentos) {
+        glLineWidth(espessuras ? LarguraEmPixels(lista.Espessura) : 1.0f);
+        desenhaLista(lista, false);
+    }
     desenhaLista(d.Pontos, false);
 
     glPopClientAttrib();
@@ -443,7 +495,10 @@ void TCenaGL::Desenha() const {
 
 int TCenaGL::ChamadasDeDesenho() const {
     const Dados& d = *dados_;
-    return d.Triangulos.Chamadas() + d.Segmentos.Chamadas() + d.Pontos.Chamadas();
+    int chamadas = d.Triangulos.Chamadas() + d.Pontos.Chamadas();
+    for (const TLista& lista : d.Segmentos)
+        chamadas += lista.Chamadas();
+    return chamadas;
 }
 
 bool TCenaGL::EmBuffers() const {

@@ -39,11 +39,13 @@ class TCenaGL {
     // they are (relative to the scene's origin: the model-view places it): triangles lit from
     // both sides in their colours (colour material, ambient and diffuse, with the front
     // material's other terms), no culling;
-    // segments and points unlit, points 3 pixels wide; depth test as the caller set it.
-    // Every GL state it changes is given back, the array buffer binding too.
-    void Desenha() const;
+    // segments and points unlit, points 3 pixels wide, segments one pixel wide or, with
+    // `espessuras`, as wide as their line weight shows on screen; depth test as the caller
+    // set it. Every GL state it changes is given back, the array buffer binding too.
+    void Desenha(bool espessuras = false) const;
 
-    // Draw calls one Desenha makes: one per non-empty list (more only past 2^31 vertices).
+    // Draw calls one Desenha makes: one per non-empty list, the segments one per line weight
+    // (more only past 2^31 vertices).
     int ChamadasDeDesenho() const;
     // Whether the vertices live in buffer objects (false: client-side vertex arrays).
     bool EmBuffers() const;
