@@ -2,6 +2,7 @@
 
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <cmath>
 #include <deque>
 #include <memory>
@@ -29,6 +30,7 @@ void GLAPIENTRY Combina(GLdouble coordenadas[3], void* [4], GLfloat[4], void** s
 
 // With an edge-flag callback set, GLU gives separate triangles only (no fans or strips).
 void GLAPIENTRY Aresta(GLboolean, void*) {}
+void GLAPIENTRY Erro(GLenum, void*) {} // a contour GLU cannot take leaves what it made so far
 
 struct TLiberaTess {
     void operator()(GLUtesselator* t) const { gluDeleteTess(t); }
@@ -49,6 +51,7 @@ std::vector<TPonto2> Tessela(const std::vector<std::vector<TPonto2>>& contornos,
     gluTessCallback(tess.get(), GLU_TESS_VERTEX_DATA, reinterpret_cast<Chamada>(Vertice));
     gluTessCallback(tess.get(), GLU_TESS_COMBINE_DATA, reinterpret_cast<Chamada>(Combina));
     gluTessCallback(tess.get(), GLU_TESS_EDGE_FLAG_DATA, reinterpret_cast<Chamada>(Aresta));
+    gluTessCallback(tess.get(), GLU_TESS_ERROR_DATA, reinterpret_cast<Chamada>(Erro));
     gluTessProperty(tess.get(), GLU_TESS_WINDING_RULE,
                     regra == TRegraDeEnrolamento::Impar ? GLU_TESS_WINDING_ODD
                                                         : GLU_TESS_WINDING_NONZERO);
@@ -65,6 +68,18 @@ std::vector<TPonto2> Tessela(const std::vector<std::vector<TPonto2>>& contornos,
         gluTessEndContour(tess.get());
     }
     gluTessEndPolygon(tess.get());
-    estado.Triangulos.resize(estado.Triangulos.size() / 3 * 3);
-    return std::move(estado.Triangulos);
+    // Each triangle counter-clockwise; those of no area left out.
+    std::vector<TPonto2>& t = estado.Triangulos;
+    std::size_t fim = 0;
+    for (std::size_t i = 0; i + 2 < t.size(); i += 3) {
+        TPonto2 a = t[i], b = t[i + 1], c = t[i + 2];
+        const double area = (b[0] - a[0]) * (c[1] - a[1]) - (b[1] - a[1]) * (c[0] - a[0]);
+        if (area == 0) continue;
+        if (area < 0) std::swap(b, c);
+        t[fim++] = a;
+        t[fim++] = b;
+        t[fim++] = c;
+    }
+    t.resize(fim);
+    return std::move(t);
 }

@@ -11,9 +11,9 @@ using TPonto2 = std::array<double, 2>;
 
 enum class TRegraDeEnrolamento { Impar, NaoZero };
 
-// Triangles (three points each, counter-clockwise) covering the region the contours bound
-// by `regra`; a contour is closed implicitly (its last point need not repeat the first).
-// Contours of fewer than three points add nothing; non-finite points are left out. Empty
+// Triangles (three points each, counter-clockwise, none of zero area) covering the region the
+// contours bound by `regra`; a contour is closed implicitly (its last point need not repeat the
+// first). Contours of fewer than three points add nothing; non-finite points are left out. Empty
 // when the contours have more than `maximoDeVertices` points in all.
 std::vector<TPonto2> Tessela(const std::vector<std::vector<TPonto2>>& contornos,
                              TRegraDeEnrolamento regra, std::size_t maximoDeVertices = 200'000);

@@ -1,11 +1,9 @@
 #include "Contornos.h"
 
-#include <GL/glu.h>
+#include "Tesselacao.h"
 
 #include <algorithm>
 #include <cmath>
-#include <deque>
-#include <memory>
 
 namespace {
 
@@ -79,56 +77,6 @@ int CubicTo(const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* p, void* 
     return 0;
 }
 
-// What GLU's callbacks fill while one glyph is tessellated.
-struct TTesselagem {
-    std::deque<std::array<GLdouble, 3>> Vertices; // stable addresses, handed to GLU
-    std::vector<std::array<float, 2>> Triangulos;
-    double Escala = 1;
-};
-
-void GLAPIENTRY Inicio(GLenum, void*) {}
-void GLAPIENTRY Fim(void*) {}
-void GLAPIENTRY Erro(GLenum, void*) {}
-// Having this callback makes GLU hand out separate triangles only, never fans or strips.
-void GLAPIENTRY Aresta(GLboolean, void*) {}
-
-void GLAPIENTRY Vertice(void* vertice, void* dados) {
-    auto& t = *static_cast<TTesselagem*>(dados);
-    const auto* v = static_cast<const GLdouble*>(vertice);
-    t.Triangulos.push_back(
-        {static_cast<float>(v[0] * t.Escala), static_cast<float>(v[1] * t.Escala)});
-}
-
-void GLAPIENTRY Combina(GLdouble coordenadas[3], void* [4], GLfloat[4], void** saida, void* dados) {
-    auto& t = *static_cast<TTesselagem*>(dados);
-    t.Vertices.push_back({coordenadas[0], coordenadas[1], 0});
-    *saida = t.Vertices.back().data();
-}
-
-template <class F> _GLUfuncptr Callback(F* f) {
-    return reinterpret_cast<_GLUfuncptr>(f);
-}
-
-struct TApagaTess {
-    void operator()(GLUtesselator* t) const { gluDeleteTess(t); }
-};
-
-// Keeps the triangles with area, each turned counter-clockwise.
-void Orienta(std::vector<std::array<float, 2>>& tri) {
-    std::size_t fim = 0;
-    for (std::size_t i = 0; i + 2 < tri.size(); i += 3) {
-        auto a = tri[i], b = tri[i + 1], c = tri[i + 2];
-        const double area = (double(b[0]) - a[0]) * (double(c[1]) - a[1]) -
-                            (double(b[1]) - a[1]) * (double(c[0]) - a[0]);
-        if (area == 0) continue;
-        if (area < 0) std::swap(b, c);
-        tri[fim++] = a;
-        tri[fim++] = b;
-        tri[fim++] = c;
-    }
-    tri.resize(fim);
-}
-
 } // namespace
 
 std::vector<TContorno> ContornosDoContorno(FT_Outline& contorno, double tolerancia) {
@@ -148,32 +96,12 @@ std::vector<TContorno> ContornosDoContorno(FT_Outline& contorno, double toleranc
 
 std::vector<std::array<float, 2>> Triangula(const std::vector<TContorno>& contornos, bool parImpar,
                                             double escala) {
-    if (contornos.empty()) return {};
-    std::unique_ptr<GLUtesselator, TApagaTess> tess(gluNewTess());
-    if (!tess) return {};
-    TTesselagem t;
-    t.Escala = escala;
-    GLUtesselator* g = tess.get();
-    gluTessCallback(g, GLU_TESS_BEGIN_DATA, Callback(Inicio));
-    gluTessCallback(g, GLU_TESS_END_DATA, Callback(Fim));
-    gluTessCallback(g, GLU_TESS_ERROR_DATA, Callback(Erro));
-    gluTessCallback(g, GLU_TESS_EDGE_FLAG_DATA, Callback(Aresta));
-    gluTessCallback(g, GLU_TESS_VERTEX_DATA, Callback(Vertice));
-    gluTessCallback(g, GLU_TESS_COMBINE_DATA, Callback(Combina));
-    gluTessProperty(g, GLU_TESS_WINDING_RULE,
-                    parImpar ? GLU_TESS_WINDING_ODD : GLU_TESS_WINDING_NONZERO);
-    gluTessNormal(g, 0, 0, 1);
-    gluTessBeginPolygon(g, &t);
-    for (const auto& c : contornos) {
-        gluTessBeginContour(g);
-        for (const auto& p : c) {
-            t.Vertices.push_back({p[0], p[1], 0});
-            gluTessVertex(g, t.Vertices.back().data(), t.Vertices.back().data());
-        }
-        gluTessEndContour(g);
-    }
-    gluTessEndPolygon(g);
-    t.Triangulos.resize(t.Triangulos.size() / 3 * 3);
-    Orienta(t.Triangulos);
-    return std::move(t.Triangulos);
+    const std::vector<TPonto2> t =
+        Tessela(contornos, parImpar ? TRegraDeEnrolamento::Impar : TRegraDeEnrolamento::NaoZero);
+    std::vector<std::array<float, 2>> triangulos;
+    triangulos.reserve(t.size());
+    for (const TPonto2& p : t)
+        triangulos.push_back(
+            {static_cast<float>(p[0] * escala), static_cast<float>(p[1] * escala)});
+    return triangulos;
 }

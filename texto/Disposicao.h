@@ -16,13 +16,13 @@ struct TGlifoPosto {
     // From glyph units to the text's plane: x' = a x + b y + c, y' = d x + e y + f. A
     // mirrored text's matrix has a negative determinant, which turns its triangles clockwise.
     std::array<double, 6> Matriz{1, 0, 0, 0, 1, 0};
-    std::optional<TCor> Cor; // absent: the element's
+    std::optional<TCorDoTexto> Cor; // absent: the element's
 };
 
 // An underline, overline, strike-through or fraction bar: two triangles.
 struct TTraco {
     std::array<std::array<double, 2>, 6> Triangulos{};
-    std::optional<TCor> Cor;
+    std::optional<TCorDoTexto> Cor;
 };
 
 struct TDisposicao {

@@ -75,7 +75,7 @@ double LarguraEmpilhada(TFontes& fontes, int face, const TTrecho& t, double esca
                                                : std::max(a, b);
 }
 
-TTraco Faixa(double x0, double x1, double y, double espessura, const std::optional<TCor>& cor) {
+TTraco Faixa(double x0, double x1, double y, double espessura, const std::optional<TCorDoTexto>& cor) {
     const double a = y - espessura / 2, b = y + espessura / 2;
     return {{{{x0, a}, {x1, a}, {x1, b}, {x0, a}, {x1, b}, {x0, b}}}, cor};
 }

@@ -273,10 +273,10 @@ class TAnalisador {
             v = std::min<std::uint64_t>(v * 10 + (S[I] - '0'), 0xFFFFFFFF);
         Terminador();
         if (!algum) return;
-        if (!rgb && v <= 256) Atual.Cor = TCor{false, static_cast<std::uint32_t>(v)};
+        if (!rgb && v <= 256) Atual.Cor = TCorDoTexto{false, static_cast<std::uint32_t>(v)};
         if (rgb) {
             const auto x = static_cast<std::uint32_t>(v & 0xFFFFFF);
-            Atual.Cor = TCor{true, (x & 0xFF) << 16 | (x & 0xFF00) | x >> 16};
+            Atual.Cor = TCorDoTexto{true, (x & 0xFF) << 16 | (x & 0xFF00) | x >> 16};
         }
     }
 };

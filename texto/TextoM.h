@@ -15,16 +15,16 @@
 constexpr std::size_t MaximoDeGlifos = 100000;
 
 // A colour from \C (an ACI index, 0 ByBlock and 256 ByLayer included) or \c (0xRRGGBB).
-struct TCor {
+struct TCorDoTexto {
     bool Rgb = false;
     std::uint32_t Valor = 0;
-    bool operator==(const TCor&) const = default;
+    bool operator==(const TCorDoTexto&) const = default;
 };
 
 struct TFormato {
     double Altura = 1; // absolute, in drawing units
     double FatorLargura = 1, ObliquoGraus = 0, Rastreamento = 1;
-    std::optional<TCor> Cor; // absent: the element's
+    std::optional<TCorDoTexto> Cor; // absent: the element's
     TPedidoDeFonte Fonte;
     bool Sublinhado = false, Sobrelinha = false, Riscado = false;
 };

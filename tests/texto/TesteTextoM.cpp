@@ -58,8 +58,8 @@ TEST(CodigosM, FormatosDosTrechos) {
     EXPECT_DOUBLE_EQ(t[1].Formato.Altura, 2); // the group's end restores
     EXPECT_DOUBLE_EQ(t[1].Formato.FatorLargura, 1);
     EXPECT_DOUBLE_EQ(t[2].Formato.Altura, 3);
-    EXPECT_EQ(t[3].Formato.Cor, (TCor{false, 1}));
-    EXPECT_EQ(t[4].Formato.Cor, (TCor{true, 0xFF0000})); // \c's low byte is red
+    EXPECT_EQ(t[3].Formato.Cor, (TCorDoTexto{false, 1}));
+    EXPECT_EQ(t[4].Formato.Cor, (TCorDoTexto{true, 0xFF0000})); // \c's low byte is red
     EXPECT_EQ(t[5].Formato.Fonte.Familia, "Arial");
     EXPECT_TRUE(t[5].Formato.Fonte.Negrito && t[5].Formato.Fonte.Italico);
     EXPECT_EQ(t[6].Formato.Fonte.Arquivo, "romans.shx");
