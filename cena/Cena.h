@@ -32,6 +32,17 @@ struct TCaixaCena {
 struct TMedidaDoTipo {
     long long N = 0;
     double Comprimento = 0, Area = 0;
+    long long Caracteres = 0; // of texts: the characters drawn, blanks left out
+};
+
+// One glyph as it is placed in the scene: its corner at the glyph's origin and the world
+// vectors of one glyph unit along its X and Y (relative to the scene's origin), its colour,
+// and the height class of its capitals: k for a capital height from 2^(k-64) to 2^(k-63)
+// world units, which lets an output leave out texts smaller than a pixel.
+struct TInstanciaDeGlifo {
+    float O[3], U[3], V[3];
+    std::uint8_t R, G, B;
+    std::uint8_t Classe;
 };
 
 struct TCena {
@@ -40,6 +51,12 @@ struct TCena {
     TVerticesCena Triangulos; // three vertices per triangle, lit from both sides
     TVerticesCena Segmentos;  // two vertices per line segment, not lit
     TVerticesCena Pontos;     // one vertex per point, not lit
+    // Texts: each glyph's triangles once (three points each, in glyph units; glyph 0 is the
+    // unit square, for underlines and fraction bars), and where it is placed, unlit.
+    std::vector<std::vector<std::array<float, 2>>> Glifos{
+        {{0, 0}, {1, 0}, {1, 1}, {0, 0}, {1, 1}, {0, 1}}};
+    std::vector<TInstanciaDeGlifo> Instancias;
+    std::vector<std::uint32_t> GlifoDaInstancia; // beside Instancias
 
     // The 3D faces that insertions place, as triangles relative to Origem (nine floats each):
     // what the selection probe tests.

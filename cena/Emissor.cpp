@@ -1,5 +1,6 @@
 #include "Emissor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -51,9 +52,9 @@ bool TEmissor::Visita() {
 
 bool TEmissor::Cabe(long long vertices) {
     if (parado_) return false;
-    const long long usados =
-        static_cast<long long>(cena_.Triangulos.size() + cena_.Segmentos.size() +
-                               cena_.Pontos.size() + cena_.FacesDeInsercoes.size());
+    const long long usados = static_cast<long long>(
+        cena_.Triangulos.size() + cena_.Segmentos.size() + cena_.Pontos.size() +
+        cena_.FacesDeInsercoes.size() + 2 * cena_.Instancias.size());
     if (usados + vertices > opcoes_.LimiteDeVertices) {
         Para("O desenho completo passa de " + ComPontos(opcoes_.LimiteDeVertices) +
              " vértices: só uma parte dele é mostrada.");
@@ -140,6 +141,37 @@ void TEmissor::Ponto(const TP3& p, TRGB cor, bool medido) {
 void TEmissor::Medido(const TP3& p) {
     float r[3];
     if (Relativo(p, r)) cena_.ExtremosMedidos.Inclui(p[0], p[1], p[2]);
+}
+
+void TEmissor::Glifo(std::uint32_t glifo, const TP3& o, const TP3& u, const TP3& v, double altura,
+                     TRGB cor, const std::array<float, 4>& caixa) {
+    TInstanciaDeGlifo g;
+    if (!Relativo(o, g.O) || !Finito3(u) || !Finito3(v) || !(altura > 0) || !std::isfinite(altura))
+        return;
+    // Each instance costs about as much as two vertices.
+    if (!Cabe(2)) return;
+    for (int i = 0; i < 3; ++i) {
+        g.U[i] = static_cast<float>(u[static_cast<std::size_t>(i)]);
+        g.V[i] = static_cast<float>(v[static_cast<std::size_t>(i)]);
+    }
+    g.R = cor.R;
+    g.G = cor.G;
+    g.B = cor.B;
+    g.Classe =
+        static_cast<std::uint8_t>(std::clamp(std::floor(std::log2(altura)) + 64, 0.0, 255.0));
+    cena_.Instancias.push_back(g);
+    cena_.GlifoDaInstancia.push_back(glifo);
+    for (float x : {caixa[0], caixa[2]})
+        for (float y : {caixa[1], caixa[3]}) {
+            const TP3 p = Soma3(o, Soma3(Vezes3(u, x), Vezes3(v, y)));
+            cena_.Extremos.Inclui(p[0], p[1], p[2]);
+        }
+}
+
+void TEmissor::MedeTexto(const std::string& tipo, long long caracteres) {
+    TMedidaDoTipo& m = cena_.Tipos[tipo];
+    m.N += 1;
+    m.Caracteres += caracteres;
 }
 
 void TEmissor::Mede(const std::string& tipo, double comprimento, double area) {

@@ -48,8 +48,16 @@ class TEmissor {
     // boundary): it widens ExtremosMedidos only.
     void Medido(const TP3& p);
 
+    // One glyph `glifo` of the scene's table placed at o with the glyph unit's vectors u and
+    // v (world), its capitals `altura` high; its corners widen Extremos only (texts are left
+    // out of the measured extents).
+    void Glifo(std::uint32_t glifo, const TP3& o, const TP3& u, const TP3& v, double altura,
+               TRGB cor, const std::array<float, 4>& caixa);
+
     // Adds one drawn element of `tipo` with the length of its curve and the area of its faces.
     void Mede(const std::string& tipo, double comprimento, double area);
+    // Adds one drawn text of `tipo` with its characters.
+    void MedeTexto(const std::string& tipo, long long caracteres);
 
     // Sets the scene's message unless a budget's message is already there.
     void Avisa(const std::string& mensagem);

@@ -82,7 +82,10 @@ void IncluiEsfera(TCaixaCena& caixa, const TMatriz& m, const TP3& centroOCS, dou
 } // namespace
 
 TPercurso::TPercurso(const TDesenho& desenho, const TOpcoesDaCena& opcoes, TCena& cena)
-    : desenho_(desenho), opcoes_(opcoes), cena_(cena), emissor_(cena, opcoes) {
+    : desenho_(desenho), opcoes_(opcoes), cena_(cena), emissor_(cena, opcoes),
+      codificacao_(CodificacaoDoArquivo(desenho.PaginaDeCodigo, desenho.Versao)) {
+    for (const TEstiloDeTexto& estilo : desenho.EstilosDeTexto)
+        estilosDeTexto_.emplace(Maiusculas(estilo.Nome), &estilo);
     for (int i = 0; i < desenho.Camadas.Count(); ++i)
         camadas_.emplace(Maiusculas(desenho.Camadas[i].Nome), &desenho.Camadas[i]);
     for (const TEstiloDeCota& estilo : desenho.EstilosDeCota)
@@ -153,6 +156,10 @@ bool TPercurso::Visivel(const TEntidade& e, const TContexto& c, const TCamada*& 
 
 bool TPercurso::Prepara(const TEntidade& e, const TContexto& c, TRGB& cor) {
     const TCamada* camada = nullptr;
+    return Prepara(e, c, cor, camada);
+}
+
+bool TPercurso::Prepara(const TEntidade& e, const TContexto& c, TRGB& cor, const TCamada*& camada) {
     if (!Visivel(e, c, camada)) return false;
     cor = CorDoElemento(e, camada, c.CorDoBloco);
     emissor_.DefineTracejado(Tracejado(e, camada, c), e.EscalaTipoDeLinha);
@@ -232,6 +239,34 @@ void TPercurso::IncluiElementos(const TElementos& el, const TMatriz& m, TCaixaCe
         if (mostra(l))
             for (const TPonto3D& p : l.Vertices)
                 IncluiPonto(caixa, m, P3(p));
+    // Hatches by their vertices and edges' ends and centres (arcs by their circles), texts by
+    // their insertion points.
+    for (const THachura& h : el.Hachuras)
+        if (mostra(h)) {
+            const auto eixos = EixosOCS(P3(h.Extrusao));
+            const auto inclui = [&](const TP3& p) { IncluiPonto(caixa, m, DoOCS(eixos, p)); };
+            const double z = h.Elevacao.ComoDouble();
+            for (const TCaminhoDeHachura& caminho : h.Caminhos) {
+                for (const TVerticeLeve& v : caminho.Vertices)
+                    inclui({v.X.ComoDouble(), v.Y.ComoDouble(), z});
+                for (const TArestaDeHachura& a : caminho.Arestas) {
+                    const TP3 pa{a.A.X.ComoDouble(), a.A.Y.ComoDouble(), z};
+                    if (a.Tipo == 2)
+                        IncluiEsfera(caixa, m, pa, a.Raio.ComoDouble(), P3(h.Extrusao));
+                    if (a.Tipo == 3) IncluiEsfera(caixa, m, pa, Norma3(P3(a.B)), P3(h.Extrusao));
+                    inclui(pa);
+                    if (a.Tipo == 1) inclui({a.B.X.ComoDouble(), a.B.Y.ComoDouble(), z});
+                    for (const TPonto3D& p : a.Controle)
+                        inclui({p.X.ComoDouble(), p.Y.ComoDouble(), z});
+                    for (const TPonto3D& p : a.Ajuste)
+                        inclui({p.X.ComoDouble(), p.Y.ComoDouble(), z});
+                }
+            }
+        }
+    for (const TTexto& t : el.Textos)
+        if (mostra(t)) IncluiPonto(caixa, m, DoOCS(EixosOCS(P3(t.Extrusao)), P3(t.Ponto)));
+    for (const TTextoM& t : el.TextosM)
+        if (mostra(t)) IncluiPonto(caixa, m, P3(t.Ponto));
     for (const TCota& cota : el.Cotas)
         if (mostra(cota))
             if (const TBloco* b = desenho_.BlocoChamado(cota.NomeBloco))
@@ -277,7 +312,8 @@ bool TPercurso::TemConteudo(const TBloco& bloco, int profundidade) {
     bool tem = e.Faces3D.Count() || e.Linhas.Count() || e.Arcos.Count() || e.Circulos.Count() ||
                e.PolyLines.Count() || e.Linhas3D.Count() || e.Elipses.Count() ||
                e.Splines.Count() || e.PolyLinesLeves.Count() || e.Solidos.Count() ||
-               e.Pontos.Count() || e.Malhas.Count() || e.Lideres.Count() || e.NaoDesenhados.Count();
+               e.Pontos.Count() || e.Malhas.Count() || e.Lideres.Count() || e.Hachuras.Count() ||
+               e.Textos.Count() || e.TextosM.Count() || e.NaoDesenhados.Count();
     for (int i = 0; !tem && i < e.Inserts.Count(); ++i) {
         const TBloco* b = desenho_.BlocoChamado(e.Inserts[i].NomeBloco);
         tem = b && TemConteudo(*b, profundidade + 1);
@@ -334,6 +370,8 @@ void TPercurso::Elementos(const TElementos& el, const TContexto& c) {
     cada(el.Malhas, [&](const TMalha& x) { Malha(x, c); });
     cada(el.Lideres, [&](const TLider& x) { Lider(x, c); });
     cada(el.Hachuras, [&](const THachura& x) { Hachura(x, c); });
+    cada(el.Textos, [&](const TTexto& x) { Texto(x, c); });
+    cada(el.TextosM, [&](const TTextoM& x) { TextoM(x, c); });
     cada(el.NaoDesenhados, [&](const TNaoDesenhado& x) {
         TRGB cor;
         // An attribute definition in a block is a template for the insertions' attributes.

@@ -4,9 +4,13 @@
 // its insertions place, each element handed to the emitter in world coordinates.
 
 #include "Cena.h"
+#include "Codificacao.h"
+#include "Disposicao.h"
 #include "Emissor.h"
+#include "Fontes.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -49,6 +53,7 @@ class TPercurso {
     bool Visivel(const TEntidade& e, const TContexto& c, const TCamada*& camada);
     // Also sets the element's line type in the emitter.
     bool Prepara(const TEntidade& e, const TContexto& c, TRGB& cor);
+    bool Prepara(const TEntidade& e, const TContexto& c, TRGB& cor, const TCamada*& camada);
     // The line type an element draws with (ByLayer, ByBlock or its own), or null.
     const TTracejado* Tracejado(const TEntidade& e, const TCamada* camada, const TContexto& c);
     const TTracejado* TracejadoPorNome(const std::string& nome) const;
@@ -92,6 +97,15 @@ class TPercurso {
     void PontoDXF(const TPontoDXF& p, const TContexto& c);
     // ElementosHachura.cpp
     void Hachura(const THachura& h, const TContexto& c);
+    // ElementosTexto.cpp
+    void Texto(const TTexto& t, const TContexto& c);
+    void TextoM(const TTextoM& t, const TContexto& c);
+    // Places a text laid out in a plane of the block: origin o, unit axes x and y.
+    void Disposicao(const TDisposicao& d, const TContexto& c, const TP3& o, const TP3& x,
+                    const TP3& y, TRGB cor, const TCamada* camada);
+    const TEstiloDeTexto* EstiloDeTexto(const std::string& nome) const;
+    int FaceDoEstilo(const TEstiloDeTexto* estilo);
+    TFontes& Fontes();
     // The sides that thickness sweeps from a curve (block coordinates) along `altura`.
     void Extrusao(const TContexto& c, const std::vector<TP3>& curva, const TP3& altura, TRGB cor);
 
@@ -119,6 +133,15 @@ class TPercurso {
         const TTracejado* Tracejado = nullptr;
     };
     std::unordered_map<const std::string*, TTipoResolvido> tipoPorTexto_;
+    // Texts: the fonts (made at the first text), the file's encoding, the text styles by name
+    // in upper case, the face of each style, and each glyph's place in the scene's table with
+    // its box.
+    std::unique_ptr<TFontes> fontes_;
+    TCodificacao codificacao_;
+    std::unordered_map<std::string, const TEstiloDeTexto*> estilosDeTexto_;
+    std::unordered_map<const TEstiloDeTexto*, int> faces_;
+    std::unordered_map<std::uint64_t, std::uint32_t> glifos_;
+    std::vector<std::array<float, 4>> caixasDosGlifos_;
     std::vector<const TBloco*> ancestrais_;
     struct TCaixaMemo {
         int Estado = 0; // 0 not yet, 1 being measured, 2 done

@@ -53,6 +53,10 @@ std::string CenaEmJSON(const TCena& cena, const std::optional<std::string>& erro
             j.Chave("area");
             j.Numero(medida.Area);
         }
+        if (medida.Caracteres > 0) {
+            j.Chave("caracteres");
+            j.Inteiro(medida.Caracteres);
+        }
         j.Fecha('}');
     }
     j.Fecha('}');
