@@ -6,6 +6,8 @@
 #define GL_GLEXT_PROTOTYPES 1
 
 #include "CenaGL.h"
+#include "GlifosGL.h"
+#include "ProgramaGL.h"
 
 #include <GL/gl.h>
 #include <GL/glext.h>
@@ -16,24 +18,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 
 namespace {
 
 // Whether the current context's OpenGL is at least maior.menor.
-bool VersaoAoMenos(int maiorMinimo, int menorMinimo) {
-    const auto* versao = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    if (!versao) return false; // no context current
-    // "major.minor[.release] vendor text"; an OpenGL ES string starts otherwise and reads 0.0.
-    int maior = 0, menor = 0;
-    const char* p = versao;
-    for (; *p >= '0' && *p <= '9' && maior < 100; ++p)
-        maior = maior * 10 + (*p - '0');
-    if (*p == '.')
-        for (++p; *p >= '0' && *p <= '9' && menor < 100; ++p)
-            menor = menor * 10 + (*p - '0');
-    return maior > maiorMinimo || (maior == maiorMinimo && menor >= menorMinimo);
-}
 
 // What the lighting program is made for, bit i of each mask for GL_LIGHTi: the lights
 // enabled, those that are directional (position's W = 0) and those not attenuated.
@@ -144,26 +134,7 @@ void main() {
 
 // The lighting program for `luzes`, or 0 where it does not compile or link.
 GLuint CompilaIluminacao(const TLuzes& luzes) {
-    const GLuint sombreador = glCreateShader(GL_VERTEX_SHADER);
-    if (!sombreador) return 0;
-    const std::string fonte = FonteDaIluminacao(luzes);
-    const char* texto = fonte.c_str();
-    glShaderSource(sombreador, 1, &texto, nullptr);
-    glCompileShader(sombreador);
-    GLint certo = GL_FALSE;
-    glGetShaderiv(sombreador, GL_COMPILE_STATUS, &certo);
-    const GLuint programa = certo ? glCreateProgram() : 0;
-    if (programa) {
-        glAttachShader(programa, sombreador);
-        glLinkProgram(programa);
-        glGetProgramiv(programa, GL_LINK_STATUS, &certo);
-    }
-    glDeleteShader(sombreador); // kept alive by the program while attached
-    if (programa && !certo) {
-        glDeleteProgram(programa);
-        return 0;
-    }
-    return programa;
+    return CompilaPrograma(FonteDaIluminacao(luzes));
 }
 
 // Most vertices one glDrawArrays takes (its count is a GLsizei), whole triangles and segments.
@@ -211,6 +182,8 @@ struct TCenaGL::Dados {
     bool EmBuffers = false; // false: client-side arrays in memory
     TLista Triangulos, Pontos;
     std::vector<TLista> Segmentos; // one list per line weight, in increasing weight
+    std::unique_ptr<TGlifosGL> Glifos;
+    TCaixaCena Caixa; // the scene's extents relative to its origin
     // The faces' own lighting (OpenGL 2.0 and later): its program, made for the lights
     // `LuzesDoPrograma` and again when other lights are on; none for OpenGL's two-sided one.
     bool IluminacaoPropria = false;
@@ -375,6 +348,17 @@ struct TCenaGL::Dados {
         Triangulos.Vertices = cena.Triangulos.size() / 3 * 3;
         Pontos.Vertices = cena.Pontos.size();
         ListasDe(cena, libera);
+        if (!cena.Instancias.empty()) Glifos = std::make_unique<TGlifosGL>(cena);
+        if (!cena.Extremos.Vazia())
+            for (std::size_t i = 0; i < 3; ++i) {
+                Caixa.Min[i] = cena.Extremos.Min[i] - cena.Origem[i];
+                Caixa.Max[i] = cena.Extremos.Max[i] - cena.Origem[i];
+            }
+        if (libera) {
+            libera->Instancias = {};
+            libera->GlifoDaInstancia = {};
+            libera->Glifos = {};
+        }
         for (TLista& lista : Segmentos)
             lista.Modo = GL_LINES;
 
@@ -488,6 +472,10 @@ void TCenaGL::Desenha(bool espessuras) const {
         desenhaLista(lista, false);
     }
     desenhaLista(d.Pontos, false);
+    if (d.Glifos) {
+        if (d.ContextoComBuffers && !d.Glifos->Instanciados()) glBindBuffer(GL_ARRAY_BUFFER, 0);
+        d.Glifos->Desenha(d.Caixa);
+    }
 
     glPopClientAttrib();
     glPopAttrib();
@@ -495,7 +483,8 @@ void TCenaGL::Desenha(bool espessuras) const {
 
 int TCenaGL::ChamadasDeDesenho() const {
     const Dados& d = *dados_;
-    int chamadas = d.Triangulos.Chamadas() + d.Pontos.Chamadas();
+    int chamadas =
+        d.Triangulos.Chamadas() + d.Pontos.Chamadas() + (d.Glifos ? d.Glifos->Chamadas() : 0);
     for (const TLista& lista : d.Segmentos)
         chamadas += lista.Chamadas();
     return chamadas;
