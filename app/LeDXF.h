@@ -42,6 +42,9 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
     // Every element of the model space in its place and colour, framed; the two options
     // above have no effect (and are greyed) while it is on.
     QAction* DesenhoCompleto1 = nullptr;
+    // In the full drawing, lines as wide as their line weights show on screen (as CAD
+    // programs' weight display); thin lines otherwise, as at start.
+    QAction* EspessurasDeLinha1 = nullptr;
 
     // How the full drawing decomposes a drawing (its budget of vertices among them).
     // Replaceable, so that a test can reach the budget with a small drawing.

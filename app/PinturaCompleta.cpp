@@ -38,7 +38,7 @@ void TForm1::PintaDesenhoCompleto() {
         glMultMatrixd(
             GiroEnquadrado(*enquadramento, RotX->value(), RotY->value(), RotZ->value()).data());
         AjustaPlanosDaCena();
-        cenaGL_->Desenha();
+        cenaGL_->Desenha(EspessurasDeLinha1->isChecked());
         TPonto3D inicio, fim;
         LinhaDaSonda(inicio, fim);
         TestaSelecaoEmTriangulos(inicio, fim, cena.FacesDeInsercoes);

@@ -80,11 +80,12 @@ inline std::string Insercao(const std::string& bloco, double escala, Ponto3 pont
            Ponto(41, {escala, escala, escala}, 1);
 }
 
+// `antes`: whole sections (HEADER, TABLES) written before the blocks.
 inline QString EscreveDXF(const QTemporaryDir& pasta, const std::string& entidades,
-                          const std::string& blocos = {}) {
+                          const std::string& blocos = {}, const std::string& antes = {}) {
     static int numero = 0;
     const QString nome = pasta.filePath(QStringLiteral("desenho%1.dxf").arg(++numero));
-    std::string texto;
+    std::string texto = antes;
     for (const auto& [secao, corpo] : {std::pair{"BLOCKS", blocos}, {"ENTITIES", entidades}})
         if (secao == std::string("ENTITIES") || !corpo.empty())
             texto += Grupo(0, "SECTION") + Grupo(2, secao) + corpo + Grupo(0, "ENDSEC");

@@ -37,11 +37,12 @@ TLeituraOpcoes LeOpcoesSnap(const std::vector<std::string>& argumentos) {
     std::vector<std::string> arquivos;
     for (std::size_t i = 0; i < argumentos.size(); ++i) {
         const std::string& nome = argumentos[i];
-        if (bool* chave = nome == "--window"      ? &opcoes.janela
-                          : nome == "--two-sided" ? &opcoes.doisLados
-                          : nome == "--polylines" ? &opcoes.polilinhas
-                          : nome == "--completo"  ? &opcoes.completo
-                                                  : nullptr) {
+        if (bool* chave = nome == "--window"       ? &opcoes.janela
+                          : nome == "--two-sided"  ? &opcoes.doisLados
+                          : nome == "--polylines"  ? &opcoes.polilinhas
+                          : nome == "--completo"   ? &opcoes.completo
+                          : nome == "--espessuras" ? &opcoes.espessuras
+                                                   : nullptr) {
             *chave = true;
             continue;
         }

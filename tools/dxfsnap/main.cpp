@@ -35,6 +35,7 @@ void PosicionaBarras(TForm1& janela, const TOpcoesSnap& opcoes) {
     janela.FacesDosDoisLados1->setChecked(opcoes.doisLados);
     janela.Polilinhas1->setChecked(opcoes.polilinhas);
     janela.DesenhoCompleto1->setChecked(opcoes.completo);
+    janela.EspessurasDeLinha1->setChecked(opcoes.espessuras);
 }
 
 } // namespace
