@@ -88,8 +88,14 @@ void ConfereCena() {
     TOpcoesDaCena opcoes;
     opcoes.LimiteDeVertices = 200'000;
     const TCena cena = DecompoeDesenho(Desenho, opcoes);
-    const auto total = cena.Triangulos.size() + cena.Segmentos.size() + cena.Pontos.size();
+    const auto total = cena.Triangulos.size() + cena.Segmentos.size() + cena.Pontos.size() +
+                       2 * cena.Instancias.size();
     if (total > static_cast<std::size_t>(opcoes.LimiteDeVertices)) std::abort();
+    for (const TInstanciaDeGlifo& g : cena.Instancias)
+        for (const float* v : {g.O, g.U, g.V})
+            if (!std::isfinite(v[0]) || !std::isfinite(v[1]) || !std::isfinite(v[2])) std::abort();
+    for (const std::uint32_t glifo : cena.GlifoDaInstancia)
+        if (glifo >= cena.Glifos.size()) std::abort();
     for (const auto* lista : {&cena.Triangulos, &cena.Segmentos, &cena.Pontos})
         for (const TVerticeCena& v : *lista)
             if (!std::isfinite(v.X) || !std::isfinite(v.Y) || !std::isfinite(v.Z) ||
