@@ -318,4 +318,92 @@ TEST(DesenhoCompleto, LiderComEstiloSubstituicoesERegistrosDeBloco) {
     EXPECT_EQ(Desenho.BlocoChamado("*D"), &Blocos[0]);
 }
 
+// Texts, hatches, text styles, line types and weights: their groups, where the same codes
+// mean other things in each part of a hatch, and an embedded object's repeated groups.
+TEST(DesenhoCompleto, TextosHachurasEstilosETiposDeLinha) {
+    const auto arquivo = [](const std::string& cabecalho, const std::string& tabelas,
+                            const std::string& entidades) {
+        return "0\nSECTION\n2\nHEADER\n" + cabecalho + "0\nENDSEC\n0\nSECTION\n2\nTABLES\n" +
+               tabelas + "0\nENDSEC\n" + SoEntidades(LinhaDXF + entidades);
+    };
+    const std::string cabecalho = "9\n$ACADVER\n1\nAC1015\n9\n$DWGCODEPAGE\n3\nANSI_1250\n9\n"
+                                  "$LTSCALE\n40\n2.5\n";
+    const std::string tabelas =
+        "0\nTABLE\n2\nLTYPE\n0\nLTYPE\n2\nTRACO\n40\n0.75\n49\n0.5\n74\n0\n49\n-0.25\n0\nENDTAB\n"
+        "0\nTABLE\n2\nSTYLE\n0\nSTYLE\n2\nNOTAS\n40\n0\n41\n0.8\n3\narial.ttf\n1001\nACAD\n1000\n"
+        "Arial\n1071\n34\n0\nENDTAB\n0\nTABLE\n2\nLAYER\n0\nLAYER\n2\nL\n62\n1\n6\nTRACO\n370\n"
+        "50\n0\nENDTAB\n";
+    const std::string texto = "0\nATTRIB\n8\nL\n6\nBYBLOCK\n48\n0.5\n370\n-2\n10\n1\n20\n2\n40\n"
+                              "3\n1\nSala\n7\nNOTAS\n41\n0.9\n70\n1\n73\n12\n74\n3\n72\n4\n11\n5\n"
+                              "21\n6\n101\nEmbedded Object\n10\n99\n1\nnada\n";
+    const std::string mtexto = "0\nMTEXT\n8\nL\n10\n0\n20\n20\n40\n1.5\n41\n12\n71\n5\n3\nPrimeiro "
+                               "\n1\nfim\n11\n0\n21\n1\n44\n1.2\n";
+    const std::string hachura =
+        "0\nHATCH\n8\nL\n10\n0\n20\n0\n30\n1.5\n2\nANSI31\n70\n0\n91\n2\n"
+        "92\n7\n72\n1\n73\n0\n93\n2\n10\n0\n20\n0\n42\n0.5\n10\n10\n20\n0\n97\n0\n"
+        "92\n1\n93\n2\n72\n2\n10\n6\n20\n4\n40\n2\n50\n270\n51\n90\n73\n0\n72\n4\n94\n3\n73\n0\n"
+        "95\n4\n96\n2\n40\n0\n40\n1\n10\n2\n20\n6\n10\n1\n20\n5\n97\n0\n"
+        "75\n1\n76\n1\n52\n45\n41\n1\n78\n1\n53\n45\n43\n1\n44\n2\n45\n-0.5\n46\n0.5\n79\n1\n49\n"
+        "0.25\n98\n1\n10\n5\n20\n5\n450\n1\n421\n255\n";
+    ModeloPadraoIgual(arquivo(cabecalho, tabelas, texto + mtexto + hachura),
+                      arquivo("", "0\nTABLE\n2\nLAYER\n0\nLAYER\n2\nL\n62\n1\n0\nENDTAB\n", ""));
+
+    EXPECT_EQ(Desenho.Versao, "AC1015");
+    EXPECT_EQ(Desenho.PaginaDeCodigo, "ANSI_1250");
+    EXPECT_EQ(Desenho.EscalaTipoDeLinha, Real(2.5));
+    ASSERT_EQ(Desenho.TiposDeLinha.size(), 1u);
+    EXPECT_EQ(Desenho.TiposDeLinha[0].Tracos, (std::vector<Real>{0.5, -0.25}));
+    ASSERT_EQ(Desenho.EstilosDeTexto.size(), 1u);
+    const TEstiloDeTexto& estilo = Desenho.EstilosDeTexto[0];
+    EXPECT_EQ((std::array{estilo.Nome, estilo.Fonte, estilo.Familia}),
+              (std::array<std::string, 3>{"NOTAS", "arial.ttf", "Arial"}));
+    EXPECT_EQ(estilo.FatorLargura, Real(0.8));
+    EXPECT_EQ(estilo.FlagsDaFamilia, 34);
+    EXPECT_EQ(Camadas[0].TipoDeLinha, "TRACO");
+    EXPECT_EQ(Camadas[0].EspessuraDeLinha, 50);
+
+    ASSERT_EQ(Desenho.Modelo.Textos.Count(), 1);
+    const TTexto& t = Desenho.Modelo.Textos[0];
+    EXPECT_TRUE(t.Atributo);
+    EXPECT_EQ(t.Texto, "Sala") << "not the embedded object's";
+    EXPECT_EQ(Xyz(t.Ponto), (XYZ{1, 2, 0}));
+    EXPECT_EQ((std::array{t.FlagsAtributo, t.AlinhamentoH, t.AlinhamentoV}), (std::array{1, 4, 3}))
+        << "an attribute's vertical alignment is 74";
+    EXPECT_EQ(t.FatorLargura, Real(0.9));
+    EXPECT_EQ((std::pair{t.TipoDeLinha.Texto(), t.EspessuraDeLinha}),
+              (std::pair{std::string("BYBLOCK"), std::int16_t{-2}}));
+    EXPECT_EQ(t.EscalaTipoDeLinha, 0.5f);
+
+    ASSERT_EQ(Desenho.Modelo.TextosM.Count(), 1);
+    const TTextoM& m = Desenho.Modelo.TextosM[0];
+    EXPECT_EQ(m.Texto, "Primeiro fim");
+    EXPECT_EQ(m.Anexo, 5);
+    EXPECT_EQ(Xyz(*m.Direcao), (XYZ{0, 1, 0}));
+
+    ASSERT_EQ(Desenho.Modelo.Hachuras.Count(), 1);
+    const THachura& h = Desenho.Modelo.Hachuras[0];
+    EXPECT_EQ((std::array{h.Solida, h.Estilo, h.Gradiente, h.CorDoGradiente}),
+              (std::array{0, 1, 1, 255}));
+    EXPECT_EQ(h.Elevacao, Real(1.5));
+    ASSERT_EQ(h.Caminhos.size(), 2u);
+    const TCaminhoDeHachura &poli = h.Caminhos[0], &arestas = h.Caminhos[1];
+    EXPECT_FALSE(poli.Fechado);
+    ASSERT_EQ(poli.Vertices.size(), 2u);
+    EXPECT_EQ(poli.Vertices[0].Bulge, Real(0.5));
+    ASSERT_EQ(arestas.Arestas.size(), 2u);
+    const TArestaDeHachura &arco = arestas.Arestas[0], &spline = arestas.Arestas[1];
+    EXPECT_EQ((std::array{arco.Tipo, arco.AntiHorario}), (std::array{2, 0}));
+    EXPECT_EQ((std::array{arco.Raio, arco.AngIni, arco.AngFim}), (std::array<Real, 3>{2, 270, 90}));
+    EXPECT_EQ((std::array{spline.Tipo, spline.Grau, spline.AntiHorario}), (std::array{4, 3, 1}))
+        << "a spline's 73 is not the arcs' sense";
+    EXPECT_EQ(spline.Nos, (std::vector<Real>{0, 1}));
+    EXPECT_EQ(Xyz(spline.Controle), (std::vector<XYZ>{{2, 6, 0}, {1, 5, 0}}));
+    ASSERT_EQ(h.Linhas.size(), 1u);
+    const TLinhaDePadrao& l = h.Linhas[0];
+    EXPECT_EQ((std::array{l.Angulo, l.BaseX, l.BaseY, l.DeslX, l.DeslY}),
+              (std::array<Real, 5>{45, 1, 2, -0.5, 0.5}))
+        << "the seed point 5, 5 is no pattern's";
+    EXPECT_EQ(l.Tracos, (std::vector<Real>{0.25}));
+}
+
 } // namespace
