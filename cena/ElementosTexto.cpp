@@ -8,6 +8,14 @@
 
 namespace {
 
+// No text is laid out past this many of its bytes (a text lays out at most MaximoDeGlifos
+// glyphs anyway): a string of hundreds of megabytes is not decoded whole.
+constexpr std::size_t MaximoDeBytes = 16 * MaximoDeGlifos;
+
+std::u32string Decodifica(const std::string& bytes, TCodificacao codificacao) {
+    return DecodificaTexto(std::string_view(bytes).substr(0, MaximoDeBytes), codificacao);
+}
+
 constexpr double Pi = 3.141592653589793238462643383279502884;
 
 TPedidoDeFonte PedidoDoEstilo(const TEstiloDeTexto* estilo) {
@@ -61,7 +69,7 @@ void TPercurso::Texto(const TTexto& t, const TContexto& c) {
     if (t.Atributo && (t.FlagsAtributo & 1)) return; // a hidden attribute
     const TEstiloDeTexto* estilo = EstiloDeTexto(t.Estilo);
     TTextoSimples s;
-    s.Texto = DecodificaTexto(t.Texto, codificacao_);
+    s.Texto = Decodifica(t.Texto, codificacao_);
     s.Altura = AlturaDoTexto(t.Altura, estilo);
     s.FatorLargura = t.FatorLargura && *t.FatorLargura > 0 ? t.FatorLargura->ComoDouble()
                                                            : FatorDeLargura(estilo);
@@ -88,7 +96,7 @@ void TPercurso::TextoM(const TTextoM& t, const TContexto& c) {
     if (!Prepara(t, c, cor, camada)) return;
     const TEstiloDeTexto* estilo = EstiloDeTexto(t.Estilo);
     TTextoMSimples s;
-    s.Texto = DecodificaTexto(t.Texto, codificacao_);
+    s.Texto = Decodifica(t.Texto, codificacao_);
     s.Altura = AlturaDoTexto(t.Altura, estilo);
     s.LarguraDeReferencia = t.Largura.ComoDouble();
     s.Anexo = t.Anexo;

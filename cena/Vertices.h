@@ -69,6 +69,7 @@ class TVerticesCena {
     const TVerticeCena& operator[](std::size_t i) const {
         return pedacos_[i / PorPedaco][i % PorPedaco];
     }
+    TVerticeCena& operator[](std::size_t i) { return pedacos_[i / PorPedaco][i % PorPedaco]; }
     // Frees every piece.
     void clear() {
         std::vector<TPedaco>().swap(pedacos_);

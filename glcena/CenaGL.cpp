@@ -147,8 +147,7 @@ constexpr std::size_t MinimoDePedacosPorBuffer = 9;
 // in memory for client-side arrays.
 struct TLista {
     GLenum Modo = GL_POINTS;
-    std::uint8_t Espessura = EspessuraPadrao; // of the segments' lists: their line weight
-    std::size_t Vertices = 0;                 // whole primitives only
+    std::size_t Vertices = 0; // whole primitives only
     std::size_t PorBuffer = 0;
     std::vector<GLuint> Buffers;
     std::vector<TVerticeCena> Memoria;
@@ -181,7 +180,9 @@ struct TCenaGL::Dados {
     bool ContextoComBuffers = false;
     bool EmBuffers = false; // false: client-side arrays in memory
     TLista Triangulos, Pontos;
-    std::vector<TLista> Segmentos; // one list per line weight, in increasing weight
+    TLista Segmentos;
+    // The segments' runs of one line weight: the weight and the end of its run, in order.
+    std::vector<std::pair<std::uint8_t, std::size_t>> Faixas;
     std::unique_ptr<TGlifosGL> Glifos;
     TCaixaCena Caixa; // the scene's extents relative to its origin
     // The faces' own lighting (OpenGL 2.0 and later): its program, made for the lights
@@ -196,7 +197,7 @@ struct TCenaGL::Dados {
     std::vector<TLista*> Listas;
     std::vector<const TVerticesCena*> De;
     std::vector<TVerticesCena*> Libera;
-    std::map<std::uint8_t, TVerticesCena> porEspessura;
+    TVerticesCena ordenados; // a copy of the scene's segments by weight, while it is sent
 
     Dados() = default;
     Dados(const Dados&) = delete;
@@ -302,8 +303,9 @@ struct TCenaGL::Dados {
         }
     }
 
-    // The lists to send: the triangles, the segments (split by line weight where they differ:
-    // each weight is drawn with its own width) and the points.
+    // The lists to send: the triangles, the points and the segments, these in runs of one
+    // line weight each (each weight is drawn with its own width): sorted in place in the
+    // scene freed as it goes, else in a copy.
     void ListasDe(const TCena& cena, TCena* libera) {
         const auto inclui = [&](TLista& lista, const TVerticesCena& de, TVerticesCena* livre) {
             Listas.push_back(&lista);
@@ -313,32 +315,41 @@ struct TCenaGL::Dados {
         inclui(Triangulos, cena.Triangulos, libera ? &libera->Triangulos : nullptr);
         inclui(Pontos, cena.Pontos, libera ? &libera->Pontos : nullptr);
         const std::size_t n = cena.Segmentos.size() / 2 * 2;
-        bool iguais = true;
-        for (std::size_t i = 0; i < n && iguais; ++i)
-            iguais = cena.Segmentos[i].Espessura == cena.Segmentos[0].Espessura;
-        if (iguais) {
-            Segmentos.resize(1);
-            Segmentos[0].Vertices = n;
-            if (n > 0) Segmentos[0].Espessura = cena.Segmentos[0].Espessura;
-            inclui(Segmentos[0], cena.Segmentos, libera ? &libera->Segmentos : nullptr);
+        Segmentos.Vertices = n;
+        std::array<std::size_t, 256> porEspessura{};
+        for (std::size_t i = 0; i < n; i += 2)
+            porEspessura[cena.Segmentos[i].Espessura] += 2;
+        std::size_t fim = 0;
+        for (std::size_t e = 0; e < porEspessura.size(); ++e)
+            if (porEspessura[e] > 0) Faixas.push_back({std::uint8_t(e), fim += porEspessura[e]});
+        if (Faixas.size() <= 1) {
+            inclui(Segmentos, cena.Segmentos, libera ? &libera->Segmentos : nullptr);
             return;
         }
-        const auto& pedacos = cena.Segmentos.Pedacos();
-        for (std::size_t p = 0, i = 0; p < pedacos.size(); ++p) {
-            for (std::size_t j = 0; j + 1 < pedacos[p].size() && i + 1 < n; j += 2, i += 2) {
-                TVerticesCena& destino = porEspessura[pedacos[p][j].Espessura];
-                destino.push_back(pedacos[p][j]);
-                destino.push_back(pedacos[p][j + 1]);
+        if (libera) {
+            TVerticesCena& v = libera->Segmentos;
+            std::size_t inicio = 0;
+            for (const auto& [espessura, ate] : Faixas) { // each weight's segments to its run
+                for (std::size_t i = inicio, j = ate; i < ate; i += 2) {
+                    if (v[i].Espessura == espessura) continue;
+                    while (j < n && v[j].Espessura != espessura)
+                        j += 2;
+                    if (j >= n) break; // cannot be: the counts say it is there
+                    std::swap(v[i], v[j]);
+                    std::swap(v[i + 1], v[j + 1]);
+                }
+                inicio = ate;
             }
-            if (libera) libera->Segmentos.LiberaPedaco(p);
+            inclui(Segmentos, v, &v);
+            return;
         }
-        Segmentos.resize(porEspessura.size());
-        std::size_t k = 0;
-        for (auto& [espessura, vertices] : porEspessura) {
-            Segmentos[k].Espessura = espessura;
-            Segmentos[k].Vertices = vertices.size();
-            inclui(Segmentos[k++], vertices, &vertices);
-        }
+        for (const auto& [espessura, ate] : Faixas)
+            for (std::size_t i = 0; i < n; i += 2)
+                if (cena.Segmentos[i].Espessura == espessura) {
+                    ordenados.push_back(cena.Segmentos[i]);
+                    ordenados.push_back(cena.Segmentos[i + 1]);
+                }
+        inclui(Segmentos, ordenados, &ordenados);
     }
 
     void Prepara(const TCena& cena, TCena* libera, TArmazenamentoGL armazenamento,
@@ -359,8 +370,7 @@ struct TCenaGL::Dados {
             libera->GlifoDaInstancia = {};
             libera->Glifos = {};
         }
-        for (TLista& lista : Segmentos)
-            lista.Modo = GL_LINES;
+        Segmentos.Modo = GL_LINES;
 
         ContextoComBuffers = VersaoAoMenos(1, 5);
         if (Triangulos.Vertices > 0 && iluminacao == TIluminacaoGL::PropriaSePossivel &&
@@ -378,7 +388,7 @@ struct TCenaGL::Dados {
         for (TVerticesCena* vertices : Libera)
             if (vertices) vertices->clear();
         if (libera) libera->Segmentos.clear();
-        porEspessura.clear();
+        ordenados.clear();
         De.clear();
         Libera.clear();
     }
@@ -434,6 +444,24 @@ void TCenaGL::Desenha(bool espessuras) const {
         }
     };
 
+    // Vertices inicio to fim of an unlit list, in its buffers or in memory.
+    const auto desenhaTrecho = [&](const TLista& lista, std::size_t inicio, std::size_t fim) {
+        for (std::size_t b = 0; b < lista.Buffers.size(); ++b) {
+            const std::size_t de = b * lista.PorBuffer, ate = de + lista.NoBuffer(b);
+            if (ate <= inicio || de >= fim) continue;
+            glBindBuffer(GL_ARRAY_BUFFER, lista.Buffers[b]);
+            ApontaArrays(0, false);
+            const std::size_t primeiro = std::max(inicio, de);
+            glDrawArrays(lista.Modo, GLint(primeiro - de), GLsizei(std::min(fim, ate) - primeiro));
+        }
+        if (!lista.Buffers.empty()) return;
+        if (d.ContextoComBuffers) glBindBuffer(GL_ARRAY_BUFFER, 0);
+        for (std::size_t i = inicio; i < fim; i += MaximoPorChamada) {
+            ApontaArrays(reinterpret_cast<std::uintptr_t>(lista.Memoria.data() + i), false);
+            glDrawArrays(lista.Modo, 0, GLsizei(std::min(MaximoPorChamada, fim - i)));
+        }
+    };
+
     if (d.Triangulos.Vertices > 0) {
         // DXF faces have no front side: both sides show, lit on the side seen, in their own
         // colour. The normals are unit, but the model-view may scale them.
@@ -467,9 +495,16 @@ void TCenaGL::Desenha(bool espessuras) const {
     // Lines and points show in their colours, not shaded by a normal.
     glDisable(GL_LIGHTING);
     glPointSize(3.0f);
-    for (const TLista& lista : d.Segmentos) {
-        glLineWidth(espessuras ? LarguraEmPixels(lista.Espessura) : 1.0f);
-        desenhaLista(lista, false);
+    if (!espessuras || d.Faixas.size() <= 1) {
+        glLineWidth(espessuras && !d.Faixas.empty() ? LarguraEmPixels(d.Faixas[0].first) : 1.0f);
+        desenhaLista(d.Segmentos, false);
+    } else {
+        std::size_t inicio = 0;
+        for (const auto& [espessura, fim] : d.Faixas) {
+            glLineWidth(LarguraEmPixels(espessura));
+            desenhaTrecho(d.Segmentos, inicio, fim);
+            inicio = fim;
+        }
     }
     desenhaLista(d.Pontos, false);
     if (d.Glifos) {
@@ -483,11 +518,8 @@ void TCenaGL::Desenha(bool espessuras) const {
 
 int TCenaGL::ChamadasDeDesenho() const {
     const Dados& d = *dados_;
-    int chamadas =
-        d.Triangulos.Chamadas() + d.Pontos.Chamadas() + (d.Glifos ? d.Glifos->Chamadas() : 0);
-    for (const TLista& lista : d.Segmentos)
-        chamadas += lista.Chamadas();
-    return chamadas;
+    return d.Triangulos.Chamadas() + d.Segmentos.Chamadas() + d.Pontos.Chamadas() +
+           (d.Glifos ? d.Glifos->Chamadas() : 0);
 }
 
 bool TCenaGL::EmBuffers() const {

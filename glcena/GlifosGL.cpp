@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numeric>
 
 namespace {
 
@@ -53,13 +52,17 @@ bool Visivel(std::uint8_t classe, double pixelsPorUnidade) {
 TGlifosGL::TGlifosGL(const TCena& cena) {
     const std::size_t n = std::min(cena.Instancias.size(), cena.GlifoDaInstancia.size());
     if (n == 0) return;
+    // In height class order, then by glyph: one key each (class, glyph, index) sorts fastest.
+    std::vector<std::uint64_t> chaves(n);
+    for (std::size_t i = 0; i < n; ++i)
+        chaves[i] = std::uint64_t(cena.Instancias[i].Classe) << 56 |
+                    std::uint64_t(std::min<std::uint32_t>(cena.GlifoDaInstancia[i], 0xFFFFFF))
+                        << 32 |
+                    std::uint64_t(i);
+    std::sort(chaves.begin(), chaves.end());
     std::vector<std::size_t> ordem(n);
-    std::iota(ordem.begin(), ordem.end(), 0);
-    std::sort(ordem.begin(), ordem.end(), [&](std::size_t a, std::size_t b) {
-        const auto &ia = cena.Instancias[a], &ib = cena.Instancias[b];
-        return ia.Classe != ib.Classe ? ia.Classe < ib.Classe
-                                      : cena.GlifoDaInstancia[a] < cena.GlifoDaInstancia[b];
-    });
+    for (std::size_t i = 0; i < n; ++i)
+        ordem[i] = static_cast<std::size_t>(chaves[i] & 0xFFFFFFFF);
     std::vector<GLint> primeiro(cena.Glifos.size());
     std::vector<float> vertices;
     for (std::size_t g = 0; g < cena.Glifos.size(); ++g) {
