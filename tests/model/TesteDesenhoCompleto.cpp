@@ -119,13 +119,15 @@ TEST(DesenhoCompleto, TiposNovosLidosComSeusGruposSemMudarOModeloPadrao) {
     ASSERT_EQ(m.Lideres.Count(), 1);
     EXPECT_EQ(Xyz(m.Lideres[0].Vertices), (std::vector<XYZ>{{0, 0, 0}, {100, 100, 0}}));
 
-    // The insertion's attribute is kept to be counted; SEQEND and the stray VERTEX are not.
-    ASSERT_EQ(m.NaoDesenhados.Count(), 3);
-    EXPECT_EQ(m.NaoDesenhados[0].Tipo, "ATTRIB");
-    EXPECT_EQ(m.NaoDesenhados[0].Camada, "A");
-    EXPECT_EQ(m.NaoDesenhados[1].Tipo, "TEXT");
-    EXPECT_EQ(m.NaoDesenhados[1].IndiceCor, -32768) << "clamped";
-    EXPECT_EQ(m.NaoDesenhados[2].Tipo, "3DSOLID");
+    // The insertion's attribute and the text are texts; SEQEND and the stray VERTEX are
+    // nothing; an ACIS body is kept to be counted.
+    ASSERT_EQ(m.Textos.Count(), 2);
+    EXPECT_TRUE(m.Textos[0].Atributo);
+    EXPECT_EQ(m.Textos[0].Camada, "A");
+    EXPECT_FALSE(m.Textos[1].Atributo);
+    EXPECT_EQ(m.Textos[1].IndiceCor, -32768) << "clamped";
+    ASSERT_EQ(m.NaoDesenhados.Count(), 1);
+    EXPECT_EQ(m.NaoDesenhados[0].Tipo, "3DSOLID");
 }
 
 // Thickness, extrusion, widths, bulges, vertex flags, and the groups of every element.
@@ -241,8 +243,9 @@ TEST(DesenhoCompleto, InsercaoAninhadaFicaNoSeuBlocoSemAlargarExtremos) {
     EXPECT_EQ((XYZ{i.EspColunas, i.EspLinhas, 0}), (XYZ{10, 20, 0}));
     EXPECT_EQ(Xyz(*b.Inserts[1].Extrusao), (XYZ{0, 0, -1}));
     EXPECT_TRUE(b.Inserts[1].ExtrusaoLida);
-    ASSERT_EQ(b.NaoDesenhados.Count(), 2);
-    EXPECT_EQ(b.NaoDesenhados[1].Tipo, "ATTDEF");
+    EXPECT_EQ(b.Textos.Count(), 1) << "the nested insertion's attribute";
+    ASSERT_EQ(b.NaoDesenhados.Count(), 1);
+    EXPECT_EQ(b.NaoDesenhados[0].Tipo, "ATTDEF");
     EXPECT_EQ(Desenho.Modelo.Inserts.Count(), 0);
 }
 

@@ -75,7 +75,7 @@ TEST(LinhasLongas, LinhasQueNinguemGuardaNaoOcupamMemoria) {
         {"0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nB\n0\n", "\n0\nENDBLK" + Fim},
         {Inicio + "999\n", Pontos},
         // A record only the full drawing reads: a text it does not keep, a number it reads.
-        {Entidades + "0\nTEXT\n1\n", Fim},
+        {Entidades + "0\nTEXT\n3\n", Fim},
         {Entidades + "0\nSPLINE\n40\n", Fim}};
     for (const auto& [antes, depois] : casos) {
         SCOPED_TRACE(antes);
