@@ -8,10 +8,13 @@
 # - paints through the viewer's window, the default picture beside "Desenho completo" (its
 #   scene drawn from buffer objects), and that scene's buffers alone beside the same
 #   primitives sent with immediate-mode calls; the draw calls per full paint;
-# - the time to build the full mode's buffers beside the load; the window's memory with them.
+# - the time to build the full mode's buffers beside the load; the window's memory with them;
+# - annotations: the corpus floor plan repeated 25 x 25 (bench/gen_planta.py: about 100,000
+#   texts and 8,000 hatches), its full mode built and painted beside the same drawing without
+#   its texts.
 #
 #   bench/run-benchmarks.sh [--runs N] [--paints N] [--presets "10M 100M 400M"]
-#                           [--no-load] [--no-paint]
+#                           [--no-load] [--no-paint] [--no-annotations]
 #
 # Environment: VISTREL_BENCH_DIR (scratch folder, default /tmp/vistrel-bench),
 # VISTREL_BENCH_BUILD (build folder, default build-perf/bench-standalone), VISTREL_SHARED_DIR.
@@ -26,6 +29,7 @@ paints=7
 presets="10M 100M 400M"
 paint=1
 load=1
+annotations=1
 
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -34,7 +38,8 @@ while [ $# -gt 0 ]; do
     --presets) presets=$2; shift 2 ;;
     --no-paint) paint=0; shift ;;
     --no-load) load=0; shift ;;
-    *) echo "usage: $0 [--runs N] [--paints N] [--presets \"10M 100M 400M\"] [--no-load] [--no-paint]" >&2
+    --no-annotations) annotations=0; shift ;;
+    *) echo "usage: $0 [--runs N] [--paints N] [--presets \"10M 100M 400M\"] [--no-load] [--no-paint] [--no-annotations]" >&2
        exit 2 ;;
     esac
 done
@@ -63,7 +68,8 @@ done
 cmake -S "$repo/bench" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVISTREL_SHARED_DIR="$shared" >/dev/null
 targets=()
 [ "$load" -eq 1 ] && targets+=(dxfdump bench_floor bench_dime bench_dxflib)
-[ "$paint" -eq 1 ] && targets+=(paint_bench)
+[ "$annotations" -eq 1 ] && targets+=(dxfdump)
+[ "$paint" -eq 1 ] || [ "$annotations" -eq 1 ] && targets+=(paint_bench)
 [ ${#targets[@]} -gt 0 ] || exit 0
 cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
 # shellcheck disable=SC1091
@@ -135,13 +141,36 @@ if [ "$load" -eq 1 ]; then
     done
 fi
 
-[ "$paint" -eq 1 ] || exit 0
+[ "$paint" -eq 1 ] || [ "$annotations" -eq 1 ] || exit 0
 # Qt wants a private runtime folder; xvfb-run gives none.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     XDG_RUNTIME_DIR=$(mktemp -d)
     export XDG_RUNTIME_DIR
 fi
 under_x() { xvfb-run -a -s "-screen 0 1280x1024x24" "$@"; }
+
+if [ "$annotations" -eq 1 ]; then
+    planta="$scratch/planta_25x25.dxf"
+    [ -s "$planta" ] || python3 "$repo/bench/gen_planta.py" "$shared/corpus/acad_2004_floorplan.dxf" "$planta"
+    echo
+    echo "Annotations: the floor plan 25 x 25 times, with its texts and without them; $runs runs,"
+    echo "medians of the full mode's build (decomposition + upload) and paint ($paints paints a run)."
+    echo
+    echo "| drawing | texts | hatches | draw calls | decomposition (s) | upload (s) | build (s) | full paint (ms) |"
+    echo "|---|---|---|---|---|---|---|---|"
+    for f in "$planta" "${planta%.dxf}_sem_texto.dxf"; do
+        out=$(mktemp)
+        for ((r = 1; r <= runs; r++)); do under_x "$PAINT_BENCH" "$f" "$paints" >>"$out"; done
+        med() { awk -v k="$1" '$1 == k {print $2}' "$out" | median; }
+        cena=$("$DXFDUMP" --cena "$f" | python3 -c 'import json, sys; t = json.load(sys.stdin)["tipos"]; print(sum(t.get(k, {}).get("n", 0) for k in ("TEXT", "MTEXT", "ATTRIB")), t.get("HATCH", {}).get("n", 0))')
+        printf "| %s | %s | %s | %s | %.3f | %.3f | %.3f | %.1f |\n" "$(basename "$f")" ${cena} \
+            "$(med draw_calls)" "$(med decompose_s)" "$(med upload_s)" \
+            "$(awk -v d="$(med decompose_s)" -v u="$(med upload_s)" 'BEGIN {print d + u}')" \
+            "$(med full_paint_ms)"
+        rm -f "$out"
+    done
+fi
+[ "$paint" -eq 1 ] || exit 0
 declare -A bench
 for p in $presets; do
     bench[$p]=$(under_x "$PAINT_BENCH" "$scratch/bench_$p.dxf" "$paints")
