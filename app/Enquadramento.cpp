@@ -62,18 +62,42 @@ TPerfilDaCena PerfilDaCena(const TCena& cena) {
     return perfil;
 }
 
-std::optional<TEnquadramento> Enquadra(const TCaixaCena& extremos,
-                                       const std::array<double, 3>& origem, int camX, int camY,
-                                       int camZ, double aspecto, const TPerfilDaCena& perfil) {
-    if (extremos.Vazia()) return std::nullopt;
-    std::array<double, 3> tamanho{}, centro{};
+namespace {
+
+// The extents' size along each axis, an axis without extent taking the largest other one
+// (or 1), and their centre relative to `origem`: what the camera bars X and Y are measured by.
+void VaosECentro(const TCaixaCena& extremos, const std::array<double, 3>& origem,
+                 std::array<double, 3>& tamanho, std::array<double, 3>& vao,
+                 std::array<double, 3>& centro) {
     for (int i = 0; i < 3; ++i) {
         tamanho[i] = extremos.Max[i] - extremos.Min[i];
         centro[i] = Limitada((extremos.Min[i] + extremos.Max[i]) / 2 - origem[i]);
         if (!std::isfinite(tamanho[i])) tamanho[i] = MaiorCoordenada;
     }
     const double maior = std::max({tamanho[0], tamanho[1], tamanho[2]});
-    const auto vao = [&](double t) { return t > 0 ? t : maior > 0 ? maior : 1.0; };
+    for (int i = 0; i < 3; ++i)
+        vao[i] = tamanho[i] > 0 ? tamanho[i] : maior > 0 ? maior : 1.0;
+}
+
+} // namespace
+
+std::array<int, 2> BarrasDoOlho(const TCaixaCena& extremos, const std::array<double, 3>& origem,
+                                double olhoX, double olhoY) {
+    std::array<double, 3> tamanho{}, vao{}, centro{};
+    VaosECentro(extremos, origem, tamanho, vao, centro);
+    const auto barra = [](double v) {
+        return static_cast<int>(std::clamp(std::round(v), -1e9, 1e9));
+    };
+    return {barra(500 + (olhoX - centro[0]) / vao[0] * 1000),
+            barra(500 + (olhoY - centro[1]) / vao[1] * 1000)};
+}
+
+std::optional<TEnquadramento> Enquadra(const TCaixaCena& extremos,
+                                       const std::array<double, 3>& origem, int camX, int camY,
+                                       int camZ, double aspecto, const TPerfilDaCena& perfil) {
+    if (extremos.Vazia()) return std::nullopt;
+    std::array<double, 3> tamanho{}, vao{}, centro{};
+    VaosECentro(extremos, origem, tamanho, vao, centro);
 
     const double tangente = std::tan(AnguloDeEnquadramento / 2 * std::numbers::pi / 180);
     if (!(aspecto > 0) || !std::isfinite(aspecto)) aspecto = 1;
@@ -91,8 +115,8 @@ std::optional<TEnquadramento> Enquadra(const TCaixaCena& extremos,
     TEnquadramento e{};
     e.Centro = centro;
     e.Distancia = distancia;
-    e.Olho = {Limitada(centro[0] + (camX - 500) / 1000.0 * vao(tamanho[0])),
-              Limitada(centro[1] + (camY - 500) / 1000.0 * vao(tamanho[1])),
+    e.Olho = {Limitada(centro[0] + (camX - 500) / 1000.0 * vao[0]),
+              Limitada(centro[1] + (camY - 500) / 1000.0 * vao[1]),
               Limitada(centro[2] + distancia * std::exp2((camZ - 500) / PassosPorDobro))};
     return e;
 }

@@ -55,6 +55,11 @@ std::optional<TEnquadramento> Enquadra(const TCaixaCena& extremos,
                                        const std::array<double, 3>& origem, int camX, int camY,
                                        int camZ, double aspecto, const TPerfilDaCena& perfil = {});
 
+// The camera bars X and Y (not bounded to their range) that put the eye at olhoX, olhoY
+// (relative to `origem`): Enquadra's rule for them turned round.
+std::array<int, 2> BarrasDoOlho(const TCaixaCena& extremos, const std::array<double, 3>& origem,
+                                double olhoX, double olhoY);
+
 // The drawing's turn by the rotation bars (about X, then Y, then Z, in degrees, as the
 // default picture turns it) about its centre: T(Centro) * R * T(-Centro), column by column
 // as OpenGL reads it, to be multiplied on after the eye's translation T(-Olho).

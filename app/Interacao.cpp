@@ -80,7 +80,11 @@ bool TForm1::MouseNaVista(QEvent* evento) {
         rodaAcumulada_ += w->angleDelta().y();
         const int entalhes = rodaAcumulada_ / Entalhe;
         rodaAcumulada_ -= entalhes * Entalhe;
-        // Forward (away from the user) goes closer: a narrower field, a camera further in.
+        // Forward (away from the user) goes closer: a narrower field, a camera further in; in
+        // the full drawing, towards the point under the cursor.
+        if (!(w->modifiers() & Qt::ControlModifier) &&
+            ZoomNoCursor(entalhes, CameraPorEntalhe, w->position()))
+            return true;
         if (w->modifiers() & Qt::ControlModifier)
             CamZ->setValue(CamZ->value() - entalhes * CameraPorEntalhe);
         else

@@ -45,6 +45,13 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
     // In the full drawing, lines as wide as their line weights show on screen (as CAD
     // programs' weight display); thin lines otherwise, as at start.
     QAction* EspessurasDeLinha1 = nullptr;
+    // The views (Vistas.cpp): the bars as after opening; a submenu of standard views that set
+    // the rotation bars; in the full drawing, a parallel projection as wide at the drawing's
+    // centre as the perspective one (off at start).
+    QAction* Enquadrar1 = nullptr;
+    QMenu* Vistas1 = nullptr;
+    QAction* ProjecaoOrtografica1 = nullptr;
+    void Enquadrar();
 
     // How the full drawing decomposes a drawing (its budget of vertices among them).
     // Replaceable, so that a test can reach the budget with a small drawing.
@@ -103,6 +110,14 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
   private:
     void LigaEventos();
     void CriaMenuExibir();
+    void CriaVistas();
+    // The full drawing's framing for the bars as they are; none before its scene is made.
+    std::optional<TEnquadramento> EnquadramentoAtual() const;
+    void AplicaOrtografica(const TEnquadramento& e);
+    // In the full drawing, moves the camera `entalhes` wheel notches of `porEntalhe` steps
+    // closer keeping the point under the cursor (view pixels) in its place; false when it
+    // does not apply (another mode, no scene).
+    bool ZoomNoCursor(int entalhes, int porEntalhe, QPointF cursor);
     void ConfiguraCenaNoMundo(const std::array<double, 3>& origem);
     void AjustaPlanos(const TExtremos& e);
     void DesenhaModelo(const TExtremos& e);

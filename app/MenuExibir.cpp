@@ -44,6 +44,8 @@ void TForm1::CriaMenuExibir() {
         Polilinhas1->setEnabled(!completo);
     });
 
+    CriaVistas();
+
     // Right after "Arquivo", whatever menus follow it.
     const QList<QAction*> menus = MainMenu1->actions();
     const qsizetype depois = menus.indexOf(Arquivo1->menuAction()) + 1;

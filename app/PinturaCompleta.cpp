@@ -38,6 +38,7 @@ void TForm1::PintaDesenhoCompleto() {
         glMultMatrixd(
             GiroEnquadrado(*enquadramento, RotX->value(), RotY->value(), RotZ->value()).data());
         AjustaPlanosDaCena();
+        if (ProjecaoOrtografica1->isChecked()) AplicaOrtografica(*enquadramento);
         cenaGL_->Desenha(EspessurasDeLinha1->isChecked());
         TPonto3D inicio, fim;
         LinhaDaSonda(inicio, fim);

@@ -42,6 +42,7 @@ TLeituraOpcoes LeOpcoesSnap(const std::vector<std::string>& argumentos) {
                           : nome == "--polylines"  ? &opcoes.polilinhas
                           : nome == "--completo"   ? &opcoes.completo
                           : nome == "--espessuras" ? &opcoes.espessuras
+                          : nome == "--orto"       ? &opcoes.orto
                                                    : nullptr) {
             *chave = true;
             continue;

@@ -18,11 +18,12 @@ struct TOpcoesSnap {
     bool polilinhas = false; // the option "Polilinhas" on
     bool completo = false;   // the option "Desenho completo" on
     bool espessuras = false; // the option "Espessuras de linha" on
+    bool orto = false;       // the option "Projeção ortográfica" on
 };
 
 inline constexpr const char* UsoSnap =
     "usage: dxfsnap FILE.dxf OUT.png [--size WxH] [--zoom N] [--rot X,Y,Z] [--cam X,Y,Z] "
-    "[--window] [--two-sided] [--polylines] [--completo] [--espessuras]\n"
+    "[--window] [--two-sided] [--polylines] [--completo] [--espessuras] [--orto]\n"
     "  --size  the view's size in pixels (default 521x297, at most 4096x4096)\n"
     "  --zoom  field of view in degrees, 10 to 175 (default 100)\n"
     "  --rot   turn of the drawing about X, Y, Z in degrees, 0 to 360 (default 0,0,0)\n"
@@ -34,6 +35,7 @@ inline constexpr const char* UsoSnap =
     "  --completo  every element of the model space, framed (menu Exibir, Desenho completo)\n"
     "  --espessuras  lines as wide as their line weights, in the full drawing (menu Exibir,\n"
     "                Espessuras de linha)\n"
+    "  --orto  a parallel projection, in the full drawing (menu Exibir, Projeção ortográfica)\n"
     "Needs a display; without one run it as: xvfb-run -a dxfsnap ...\n";
 
 // The options, or the reason they are wrong.

@@ -36,6 +36,7 @@ void PosicionaBarras(TForm1& janela, const TOpcoesSnap& opcoes) {
     janela.Polilinhas1->setChecked(opcoes.polilinhas);
     janela.DesenhoCompleto1->setChecked(opcoes.completo);
     janela.EspessurasDeLinha1->setChecked(opcoes.espessuras);
+    janela.ProjecaoOrtografica1->setChecked(opcoes.orto);
 }
 
 } // namespace

@@ -1,0 +1,151 @@
+// Finding one's way in the full drawing, through the real window: the standard views on their
+// keys, "Enquadrar", the orthographic projection's size, and the wheel zooming towards the
+// point under the cursor.
+
+#include "FotoCompleta.h"
+
+#include <QTest>
+
+namespace {
+
+// A cube 20 wide, each side in its colour: top red, bottom blue, front (-Y) green, back
+// yellow, right (+X) magenta, left cyan.
+std::string Cubo() {
+    const double l = 20;
+    return Face3D(1, {{0, 0, l}, {l, 0, l}, {l, l, l}, {0, l, l}}) +
+           Face3D(5, {{0, 0, 0}, {l, 0, 0}, {l, l, 0}, {0, l, 0}}) +
+           Face3D(3, {{0, 0, 0}, {l, 0, 0}, {l, 0, l}, {0, 0, l}}) +
+           Face3D(2, {{0, l, 0}, {l, l, 0}, {l, l, l}, {0, l, l}}) +
+           Face3D(6, {{l, 0, 0}, {l, l, 0}, {l, l, l}, {l, 0, l}}) +
+           Face3D(4, {{0, 0, 0}, {0, l, 0}, {0, l, l}, {0, 0, l}});
+}
+
+// Which of red, green, blue is strong in the colour, as "RGB" letters (magenta is "RB").
+std::string Canais(QColor c) {
+    std::string s;
+    if (c.red() > 150) s += 'R';
+    if (c.green() > 150) s += 'G';
+    if (c.blue() > 150) s += 'B';
+    return s;
+}
+
+class Vistas : public Janela {
+  protected:
+    void Abre(const std::string& entidades) {
+        janela_->LeArquivo(EscreveDXF(pasta_, entidades));
+        janela_->DesenhoCompleto1->setChecked(true);
+        janela_->activateWindow(); // shortcuts go to the active window
+        ASSERT_TRUE(QTest::qWaitForWindowActive(janela_.get()));
+        ProcessaEventos();
+    }
+    QColor NoCentro() {
+        const QImage foto = Imagem();
+        return foto.pixelColor(foto.width() / 2, foto.height() / 2);
+    }
+};
+
+TEST_F(Vistas, CadaVistaGiraAsBarrasEMostraSeuLado) {
+    Abre(Cubo());
+    TForm1& j = *janela_;
+    const struct {
+        const char* Nome;
+        Qt::KeyboardModifiers Teclas;
+        Qt::Key Tecla;
+        std::vector<int> Giro;
+        const char* Lado;
+    } casos[] = {{"Frente", {}, Qt::Key_1, {270, 0, 0}, "G"},
+                 {"Trás", Qt::ControlModifier, Qt::Key_1, {270, 0, 180}, "RG"},
+                 {"Esquerda", Qt::ControlModifier, Qt::Key_3, {270, 0, 90}, "GB"},
+                 {"Direita", {}, Qt::Key_3, {270, 0, 270}, "RB"},
+                 {"Baixo", Qt::ControlModifier, Qt::Key_7, {180, 0, 0}, "B"},
+                 {"Topo", {}, Qt::Key_7, {0, 0, 0}, "R"}};
+    for (const auto& caso : casos) {
+        QTest::keyClick(&j, caso.Tecla, caso.Teclas | Qt::KeypadModifier);
+        ProcessaEventos();
+        EXPECT_EQ((std::vector<int>{j.RotX->value(), j.RotY->value(), j.RotZ->value()}), caso.Giro)
+            << caso.Nome;
+        EXPECT_EQ(Canais(NoCentro()), caso.Lado) << caso.Nome;
+    }
+    // The isometric view shows the top, the front and the right side at once, in parallel
+    // projection as three equal rhombi.
+    QTest::keyClick(&j, Qt::Key_9, Qt::KeypadModifier);
+    QTest::keyClick(&j, Qt::Key_5, Qt::KeypadModifier);
+    ProcessaEventos();
+    EXPECT_TRUE(j.ProjecaoOrtografica1->isChecked());
+    const QImage iso = Imagem();
+    int lados[3] = {};
+    for (int y = 0; y < iso.height(); ++y)
+        for (int x = 0; x < iso.width(); ++x) {
+            const std::string c = Canais(iso.pixelColor(x, y));
+            lados[0] += c == "R";
+            lados[1] += c == "G";
+            lados[2] += c == "RB";
+        }
+    for (int lado : {1, 2})
+        EXPECT_NEAR(lados[lado], lados[0], lados[0] / 20) << "side " << lado;
+
+    // Home: the bars as after opening.
+    j.AngVis->setValue(60);
+    j.CamX->setValue(100);
+    QTest::keyClick(&j, Qt::Key_Home);
+    EXPECT_EQ(Barras(j), (std::vector<int>{100, 500, 500, 500, 0, 0, 0}));
+}
+
+TEST_F(Vistas, OrtograficaDeUmQuadradoVistoDeCimaEhUmQuadradoDoTamanhoEsperado) {
+    Abre(Retangulo(1, 0, 0, 1, 1));
+    TForm1& j = *janela_;
+    EXPECT_FALSE(j.ProjecaoOrtografica1->isChecked()) << "off at start";
+    const auto lados = [&] {
+        const QImage foto = Imagem();
+        return std::pair{Conta(foto, {0, foto.height() / 2, foto.width(), 1}, Tom::Vermelho),
+                         Conta(foto, {foto.width() / 2, 0, 1, foto.height()}, Tom::Vermelho)};
+    };
+    const auto perspectiva = lados();
+    j.ProjecaoOrtografica1->setChecked(true);
+    ProcessaEventos();
+    // Framed to 95 % of the view's 297 pixels, in both projections.
+    const auto [largura, altura] = lados();
+    EXPECT_NEAR(largura, 0.95 * 297, 3);
+    EXPECT_NEAR(altura, largura, 1) << "a square";
+    EXPECT_NEAR(perspectiva.first, largura, 3) << "the same size on switching";
+    j.CamZ->setValue(625); // twice as far: half as wide
+    ProcessaEventos();
+    EXPECT_NEAR(lados().first, 0.95 * 297 / 2, 3);
+    j.DesenhoCompleto1->setChecked(false);
+    EXPECT_FALSE(j.ProjecaoOrtografica1->isEnabled()) << "a view of the full drawing only";
+}
+
+TEST_F(Vistas, RodaAproximaMantendoOPontoSobOCursor) {
+    // A green field with a red mark off its centre, just above it.
+    Abre(Retangulo(3, 0, 0, 100, 60) +
+         Face3D(1, {{70, 40, 0.1}, {72, 40, 0.1}, {72, 42, 0.1}, {70, 42, 0.1}}));
+    TForm1& j = *janela_;
+    const auto marca = [&] {
+        const QImage foto = Imagem();
+        double x = 0, y = 0;
+        int n = 0;
+        for (int py = 0; py < foto.height(); ++py)
+            for (int px = 0; px < foto.width(); ++px)
+                if (DoTom(foto.pixelColor(px, py), Tom::Vermelho)) {
+                    x += px + 0.5;
+                    y += py + 0.5;
+                    ++n;
+                }
+        return std::tuple{x / std::max(n, 1), y / std::max(n, 1), n};
+    };
+    const auto [x0, y0, n0] = marca();
+    ASSERT_GT(n0, 0);
+    for (int vez = 0; vez < 3; ++vez) {
+        QWheelEvent roda({x0, y0}, j.View3D->mapToGlobal(QPointF(x0, y0)), {}, {0, 120},
+                         Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(j.View3D, &roda);
+    }
+    ProcessaEventos();
+    const auto [x1, y1, n1] = marca();
+    EXPECT_LT(j.CamZ->value(), 500) << "closer";
+    EXPECT_GT(n1, n0 * 1.6) << "larger";
+    EXPECT_NEAR(x1, x0, 1.5);
+    EXPECT_NEAR(y1, y0, 1.5);
+}
+
+} // namespace
