@@ -46,6 +46,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), OpenDialog(EscolheArquivo
     Cam.setObjectName(QStringLiteral("Cam"));
     N1 = Arquivo1->actions().at(1);
     CriaMenuExibir();
+    CriaExportacao();
     // Each label takes the width its text needs in the font the system gives for the
     // designed one, keeping its place.
     for (QLabel* rotulo : findChildren<QLabel*>())
@@ -124,6 +125,7 @@ void TForm1::LeArquivo(const QString& nome) {
     RotY->setValue(0);
     RotZ->setValue(0);
     Carregado = true;
+    arquivoAtual_ = nome;
 }
 
 void TForm1::AngVisChange() {

@@ -34,6 +34,22 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
     TOGLCamera Cam;
     QAction* N1 = nullptr; // the separator of the file menu
 
+    // "Arquivo > Exportar imagem..." (Exportacao.cpp): the view's picture as PNG.
+    QAction* ExportarImagem1 = nullptr;
+    struct TExportacao {
+        QString Arquivo;
+        QSize Tamanho;
+    };
+    // Asks where and at what size (the view's by default); nullopt when cancelled.
+    // Replaceable, so that a test can answer in the user's place.
+    std::function<std::optional<TExportacao>(QWidget* parent, const QString& nomePadrao,
+                                             QSize tamanho)>
+        ExportDialog;
+    // The view's picture at `tamanho` (at most 4096 x 4096), drawn as the view draws it.
+    QImage ImagemDoTamanho(QSize tamanho);
+    // Saves it as PNG; a file that cannot be written is told to the user.
+    void ExportaImagem(const QString& arquivo, QSize tamanho);
+
     // The menu "Exibir", after "Arquivo": what the view shows beyond its default picture.
     // Its options are off at every start and kept nowhere.
     QMenu* Exibir1 = nullptr;
@@ -111,6 +127,7 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
     void LigaEventos();
     void CriaMenuExibir();
     void CriaVistas();
+    void CriaExportacao();
     // The full drawing's framing for the bars as they are; none before its scene is made.
     std::optional<TEnquadramento> EnquadramentoAtual() const;
     void AplicaOrtografica(const TEnquadramento& e);
@@ -133,6 +150,7 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
     bool MouseNaVista(QEvent* evento);
 
     bool carregando_ = false;
+    QString arquivoAtual_; // the drawing loaded last, for the exported picture's name
     // Where each control of the window sits at the designed size; a larger window gives its
     // extra width and height to the view and moves the bars down by the extra height.
     std::vector<std::pair<QWidget*, QRect>> disposicao_;

@@ -149,3 +149,46 @@ TEST_F(Vistas, RodaAproximaMantendoOPontoSobOCursor) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Janela, ExportaAImagemDaVistaEmPNGNoTamanhoPedido) {
+    TForm1& j = *janela_;
+    const QString desenho = Amostra("planta_larga.dxf");
+    j.AbreArquivo(desenho);
+    ProcessaEventos();
+    QString nomeOferecido;
+    std::optional<TForm1::TExportacao> resposta;
+    j.ExportDialog = [&](QWidget*, const QString& nome, QSize tamanho) {
+        nomeOferecido = nome;
+        if (resposta && resposta->Tamanho.isEmpty()) resposta->Tamanho = tamanho;
+        return resposta;
+    };
+    const QString arquivo = pasta_.filePath("vista.png");
+    resposta = TForm1::TExportacao{arquivo, {}}; // the size offered: the view's
+    j.ExportarImagem1->trigger();
+    EXPECT_EQ(nomeOferecido, QString(VISTREL_SAMPLES_DIR "/planta_larga.png"));
+    const QImage salva(arquivo), vista = Imagem();
+    EXPECT_EQ(salva.size(), vista.size());
+    EXPECT_EQ(salva.convertToFormat(QImage::Format_RGB32),
+              vista.convertToFormat(QImage::Format_RGB32))
+        << "the exported PNG is the view";
+
+    const QSize antes = j.View3D->size();
+    resposta = TForm1::TExportacao{pasta_.filePath("grande.png"), {800, 450}};
+    j.ExportarImagem1->trigger();
+    const QImage grande(pasta_.filePath("grande.png"));
+    EXPECT_EQ(grande.size(), QSize(800, 450));
+    EXPECT_GT(PixelsAcima(grande, 40), PixelsAcima(vista, 40)) << "drawn at that size";
+    EXPECT_EQ(j.View3D->size(), antes) << "the view keeps its size";
+
+    resposta = TForm1::TExportacao{pasta_.filePath("nao/existe/x.png"), {10, 10}};
+    j.ExportarImagem1->trigger();
+    ASSERT_EQ(MensagensMostradas().size(), 1u);
+    EXPECT_TRUE(MensagensMostradas()[0].startsWith("Não foi possível salvar a imagem em"));
+    resposta.reset(); // cancelled: nothing written
+    j.ExportarImagem1->trigger();
+    EXPECT_EQ(MensagensMostradas().size(), 1u);
+}
+
+} // namespace
