@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Reliability checks: the model, reader, geometry and drawing tests built with the address
+# Reliability checks: the model, reader, geometry, text and drawing tests built with the address
 # and undefined-behaviour sanitizers, then a bounded run of the reader's fuzzer on its seeds.
 # Any sanitizer report, failing test or fuzzer finding fails the script.
 # FUZZ_SECONDS sets the fuzzer's run time (60 by default).
@@ -12,7 +12,7 @@ jobs=$(nproc)
 echo "== Sanitizer build (build-asan)"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVISTREL_VERIFICACOES=ON
 cmake --build build-asan -j "$jobs" \
-    --target teste_model teste_model_guarda teste_geometry teste_display teste_cena \
+    --target teste_model teste_model_guarda teste_geometry teste_texto teste_display teste_cena \
     teste_cena_curvas teste_cena_corpus
 
 # Leaks inside Mesa and Qt are not ours: only those libraries are suppressed.
@@ -21,7 +21,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitize/lsan-terceiros.supp:print_suppressions=0"
 # Abertura.DescritoresEsgotados uses up every file descriptor, and the sanitizer runtime needs
 # one for its own memory checks: it runs in the ordinary build only.
-for dir in model geometry cena; do
+for dir in model geometry texto cena; do
     ctest --test-dir "build-asan/tests/$dir" --output-on-failure -j "$jobs" \
         -E '^Abertura\.DescritoresEsgotados$'
 done
