@@ -13,12 +13,17 @@ std::array<float, 3> PosicaoAtual(const TOGLCamera& camera) {
 
 } // namespace
 
-QImage ImagemDaVista(TOGLView& vista, const TOGLCamera& camera) {
+QImage ImagemDaVista(const std::function<QImage()>& desenha, const TOGLCamera& camera) {
     QImage imagem;
     for (int vez = 0; vez < 3; ++vez) {
         const auto antes = PosicaoAtual(camera);
-        imagem = vista.grabFramebuffer();
+        imagem = desenha();
         if (vez > 0 && PosicaoAtual(camera) == antes) break;
     }
+    return imagem;
+}
+
+QImage ImagemDaVista(TOGLView& vista, const TOGLCamera& camera) {
+    const QImage imagem = ImagemDaVista([&] { return vista.grabFramebuffer(); }, camera);
     return vista.HasContext() ? imagem : QImage();
 }

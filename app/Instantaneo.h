@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+#include <functional>
+
 class TOGLCamera;
 class TOGLView;
 
@@ -11,3 +13,7 @@ class TOGLView;
 // camera, the render after it shows the new place) and returns the last picture. The view
 // must have been shown; one without an OpenGL context gives a null image.
 QImage ImagemDaVista(TOGLView& vista, const TOGLCamera& camera);
+
+// The same drawn by `desenha` (a render that returns its picture) in a context made
+// without Qt.
+QImage ImagemDaVista(const std::function<QImage()>& desenha, const TOGLCamera& camera);

@@ -67,7 +67,10 @@ void TOGLView::Render() {
     if (!HasContext()) return;
     const TCurrentContext current(*this);
     if (!IsCurrent()) return;
+    RenderInCurrentContext();
+}
 
+void TOGLView::RenderInCurrentContext() {
     glClear(GL_DEPTH_BUFFER_BIT);
     const auto background = TOGLColor::RGBA(backgroundColor_);
     glClearColor(background[0], background[1], background[2], 1.0f);

@@ -73,6 +73,9 @@ class TOGLView : public QOpenGLWidget, public TPersistent {
     const std::string& ContextError() const { return contextError_; }
 
     // The client area in device pixels, as the camera's viewport uses it.
+    // Draws the view (as a paint would) into the OpenGL context current now, whichever it is
+    // (one made without Qt, with no display): what the paint callback draws, at the view's size.
+    void RenderInCurrentContext();
     int ClientWidth() const;
     int ClientHeight() const;
 

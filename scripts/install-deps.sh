@@ -4,6 +4,7 @@
 set -euo pipefail
 
 packages=(g++ cmake make qt6-base-dev libqt6opengl6-dev libglu1-mesa-dev libgl1-mesa-dri
+          libegl-dev libegl-mesa0
           libgtest-dev nlohmann-json3-dev xvfb xauth clang libclang-rt-14-dev
           qt6-translations-l10n desktop-file-utils
           libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2)

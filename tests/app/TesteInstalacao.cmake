@@ -1,5 +1,5 @@
-# cmake --install into a scratch prefix puts the program, its desktop entry and its icon
-# where desktops look for them, and the entry is valid.
+# cmake --install into a scratch prefix puts the program, its desktop entry, its icon and
+# the thumbnailer where desktops look for them, and the entry is valid.
 set(prefixo "${PASTA}/instalado")
 file(REMOVE_RECURSE "${prefixo}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${prefixo}"
@@ -7,8 +7,9 @@ execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${pref
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "cmake --install failed: ${status}")
 endif()
-foreach(arquivo bin/VistrelDXF share/applications/VistrelDXF.desktop
-                share/icons/hicolor/scalable/apps/vistreldxf.svg)
+foreach(arquivo bin/VistrelDXF bin/dxfsnap share/applications/VistrelDXF.desktop
+                share/icons/hicolor/scalable/apps/vistreldxf.svg
+                share/thumbnailers/vistreldxf.thumbnailer)
     if(NOT EXISTS "${prefixo}/${arquivo}")
         message(FATAL_ERROR "not installed: ${arquivo}")
     endif()

@@ -98,7 +98,8 @@ TEST_F(Janela, JanelaMaiorDaEspacoAVistaEMantemAsBarrasEmbaixo) {
     EXPECT_EQ(lugares(), inicio);
 }
 
-// Wrong use, and without OpenGL (Qt's off-screen platform) a message, not a crash, and no picture.
+// Wrong use, and without OpenGL (the viewer on Qt's off-screen platform, or dxfsnap's window
+// picture there) a message, not a crash, and no picture.
 TEST_F(Janela, LinhaDeComandoNomeiaOArquivoAbertoQuandoAJanelaAparece) {
     const QString nada = pasta_.filePath("nada.png");
     const std::tuple<const char*, QStringList, QString, int, QString> casos[] = {
@@ -108,7 +109,12 @@ TEST_F(Janela, LinhaDeComandoNomeiaOArquivoAbertoQuandoAJanelaAparece) {
         {VISTRELDXF, {Amostra("todas_as_entidades.dxf")}, "offscreen", 1, "vistas OpenGL"},
         {DXFSNAP, {"so_um_argumento.dxf"}, "", 2, "usage: dxfsnap"},
         {DXFSNAP, {pasta_.filePath("nao_existe.dxf"), nada}, "", 1, "File not found"},
-        {DXFSNAP, {Amostra("malha_poliface_cubo.dxf"), nada}, "offscreen", 3, "no OpenGL"},
+        // Without a display only the view's picture can be made, not the window's.
+        {DXFSNAP,
+         {Amostra("malha_poliface_cubo.dxf"), nada, "--window"},
+         "offscreen",
+         3,
+         "no OpenGL"},
     };
     for (const auto& [programa, argumentos, plataforma, status, texto] : casos) {
         const auto [estado, saida] = Executa(programa, argumentos, plataforma);
@@ -129,6 +135,45 @@ TEST_F(Janela, LinhaDeComandoNomeiaOArquivoAbertoQuandoAJanelaAparece) {
     }
     EXPECT_TRUE(Carregado);
     EXPECT_EQ(MensagensMostradas(), std::vector<QString>{"File not found"});
+}
+
+// The thumbnailer's command, run as a file manager runs it (%i, %o and %s replaced) with no
+// display at all, makes the full drawing's picture of the given size: the same picture
+// dxfsnap makes on a display.
+TEST(Miniatura, ComandoDoMiniaturistaSemTelaFazOQuadroDoDesenho) {
+    QFile entrada(QStringLiteral(MINIATURISTA));
+    ASSERT_TRUE(entrada.open(QIODevice::ReadOnly));
+    QString comando;
+    for (const QString& linha : QString::fromUtf8(entrada.readAll()).split('\n'))
+        if (linha.startsWith("Exec=")) comando = linha.mid(5);
+    ASSERT_FALSE(comando.isEmpty());
+    QStringList desenhos{Amostra("planta_larga.dxf")};
+    for (const char* nome : {"acad_2004_floorplan.dxf", "netdxf_sample_r2018.dxf"})
+        if (QFile::exists(QStringLiteral(VISTREL_CORPUS_DIR "/") + nome))
+            desenhos << QStringLiteral(VISTREL_CORPUS_DIR "/") + nome;
+    QTemporaryDir pasta;
+    for (const QString& desenho : desenhos) {
+        const QString saida = pasta.filePath(QFileInfo(desenho).baseName() + ".png");
+        QStringList argumentos = comando.split(' ', Qt::SkipEmptyParts);
+        for (QString& a : argumentos)
+            a.replace("%i", desenho).replace("%o", saida).replace("%s", "128");
+        QProcess processo;
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.remove("DISPLAY");
+        ambiente.remove("WAYLAND_DISPLAY");
+        processo.setProcessEnvironment(ambiente);
+        processo.start(argumentos.takeFirst(), argumentos);
+        ASSERT_TRUE(processo.waitForFinished(60000)) << desenho.toStdString();
+        EXPECT_EQ(processo.exitCode(), 0) << processo.readAllStandardError().toStdString();
+        const QImage miniatura(saida);
+        ASSERT_EQ(miniatura.size(), QSize(128, 128)) << desenho.toStdString();
+        EXPECT_GT(PixelsAcima(miniatura, 40), 300) << "the drawing shows";
+        const QString naTela = pasta.filePath("na_tela.png");
+        ASSERT_EQ(Executa(DXFSNAP, {"--completo", "--size", "128x128", desenho, naTela}).first, 0);
+        EXPECT_EQ(miniatura.convertToFormat(QImage::Format_RGB32),
+                  QImage(naTela).convertToFormat(QImage::Format_RGB32))
+            << desenho.toStdString();
+    }
 }
 
 } // namespace

@@ -36,7 +36,8 @@ inline constexpr const char* UsoSnap =
     "  --espessuras  lines as wide as their line weights, in the full drawing (menu Exibir,\n"
     "                Espessuras de linha)\n"
     "  --orto  a parallel projection, in the full drawing (menu Exibir, Projeção ortográfica)\n"
-    "Needs a display; without one run it as: xvfb-run -a dxfsnap ...\n";
+    "Without a display (or with QT_QPA_PLATFORM=offscreen) the view's picture is drawn off\n"
+    "screen through Mesa's EGL; the window's picture (--window) needs a display.\n";
 
 // The options, or the reason they are wrong.
 struct TLeituraOpcoes {

@@ -1,9 +1,11 @@
 // dxfsnap: writes the picture the viewer's window shows for a DXF file, rendered by the
-// window's own view and paint cycle. Exit status: 0 done, 1 the file does not load or
-// cannot be drawn, 2 wrong usage, 3 no picture could be made (no display, no OpenGL, the
-// PNG cannot be written).
+// window's own view and paint cycle; where Qt's platform has no OpenGL (the offscreen one,
+// with no display), the same paint drawn into an OpenGL context of Mesa's surfaceless EGL.
+// Exit status: 0 done, 1 the file does not load or cannot be drawn, 2 wrong usage, 3 no
+// picture could be made (no display, no OpenGL, the PNG cannot be written).
 
 #include "Aplicacao.h"
+#include "ContextoEGL.h"
 #include "Inicio.h"
 #include "Instantaneo.h"
 #include "LeDXF.h"
@@ -48,10 +50,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const TOpcoesSnap& opcoes = *leitura.opcoes;
-    if (!TemTela()) {
-        std::cerr << "dxfsnap: no display; run it as: xvfb-run -a dxfsnap ...\n";
-        return 3;
-    }
+    // No display at all: Qt's off-screen platform, the picture drawn through EGL.
+    if (!TemTela()) qputenv("QT_QPA_PLATFORM", "offscreen");
 
     int argcQt = 1; // the options are dxfsnap's, not Qt's
     TAplicacao aplicacao(argcQt, argv);
@@ -60,9 +60,19 @@ int main(int argc, char** argv) {
         falhaNoDesenho = mensagem.toStdString();
     };
 
+    // Without OpenGL on Qt's platform, only the off-screen one can still draw, through EGL;
+    // the context comes before the window, which lets go of its buffers in it.
+    std::unique_ptr<TContextoEGL> semTela;
     if (const QString falta = FaltaDeOpenGL(); !falta.isEmpty()) {
-        std::cerr << "dxfsnap: no OpenGL context can be had on this display\n";
-        return 3;
+        if (TAplicacao::platformName() != QStringLiteral("offscreen") || opcoes.janela) {
+            std::cerr << "dxfsnap: no OpenGL context can be had on this display\n";
+            return 3;
+        }
+        semTela = std::make_unique<TContextoEGL>(opcoes.largura, opcoes.altura);
+        if (!semTela->Erro().empty()) {
+            std::cerr << "dxfsnap: no OpenGL context: " << semTela->Erro() << "\n";
+            return 3;
+        }
     }
 
     TForm1 janela;
@@ -74,10 +84,22 @@ int main(int argc, char** argv) {
     }
     PosicionaBarras(janela, opcoes);
     if (!opcoes.janela) janela.View3D->resize(opcoes.largura, opcoes.altura);
-    janela.show();
+    // Not shown without a display: Qt's off-screen platform cannot put an OpenGL view on
+    // screen, and the picture is drawn apart from it.
+    if (!semTela) janela.show();
 
-    QImage imagem = ImagemDaVista(*janela.View3D, janela.Cam);
-    if (opcoes.janela) imagem = janela.grab().toImage();
+    QImage imagem;
+    if (semTela) {
+        imagem = ImagemDaVista(
+            [&] {
+                janela.View3D->RenderInCurrentContext();
+                return semTela->Imagem();
+            },
+            janela.Cam);
+    } else {
+        imagem = ImagemDaVista(*janela.View3D, janela.Cam);
+        if (opcoes.janela) imagem = janela.grab().toImage();
+    }
     TAplicacao::processEvents(); // a paint that failed reports from the event loop
     // A scene that stopped at its budget is drawn as far as it fits: a warning, not a failure.
     if (const auto& aviso = janela.AvisoDaCena(); aviso && falhaNoDesenho == *aviso) {
@@ -88,7 +110,7 @@ int main(int argc, char** argv) {
         std::cerr << "dxfsnap: " << opcoes.entrada << ": " << falhaNoDesenho << "\n";
         return 1;
     }
-    if (!janela.View3D->HasContext() || imagem.isNull()) {
+    if ((!semTela && !janela.View3D->HasContext()) || imagem.isNull()) {
         std::cerr << "dxfsnap: no OpenGL context: " << janela.View3D->ContextError() << "\n";
         return 3;
     }
