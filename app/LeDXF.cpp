@@ -47,6 +47,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), OpenDialog(EscolheArquivo
     N1 = Arquivo1->actions().at(1);
     CriaMenuExibir();
     CriaExportacao();
+    CriaCamadas();
     // Each label takes the width its text needs in the font the system gives for the
     // designed one, keeping its place.
     for (QLabel* rotulo : findChildren<QLabel*>())
@@ -126,6 +127,7 @@ void TForm1::LeArquivo(const QString& nome) {
     RotZ->setValue(0);
     Carregado = true;
     arquivoAtual_ = nome;
+    CamadasAoCarregar();
 }
 
 void TForm1::AngVisChange() {

@@ -12,6 +12,7 @@
 #include "ui_LeDXF.h"
 
 #include <QMainWindow>
+#include <QSet>
 #include <QString>
 
 #include <array>
@@ -23,6 +24,10 @@
 #include <vector>
 
 class TCenaGL;
+class QDockWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QPushButton;
 
 class TForm1 : public QMainWindow, public Ui::LeDXF {
     Q_OBJECT
@@ -68,6 +73,13 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
     QMenu* Vistas1 = nullptr;
     QAction* ProjecaoOrtografica1 = nullptr;
     void Enquadrar();
+
+    // The dock "Camadas" (Camadas.cpp): every layer of the table, its colour, the elements
+    // the full drawing drew of it and a check box that shows or hides it at once.
+    QDockWidget* Camadas1 = nullptr;
+    QTreeWidget* ListaDeCamadas = nullptr;
+    QPushButton* MostrarTodas = nullptr;
+    QPushButton* OcultarTodas = nullptr;
 
     // How the full drawing decomposes a drawing (its budget of vertices among them).
     // Replaceable, so that a test can reach the budget with a small drawing.
@@ -128,6 +140,14 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
     void CriaMenuExibir();
     void CriaVistas();
     void CriaExportacao();
+    void CriaCamadas();
+    // The list made again from the table (and the scene's counts when there is one); at each
+    // load the layers the file turns off or freezes are the hidden ones.
+    void ListaAsCamadas();
+    void CamadasAoCarregar();
+    void AplicaCamadasOcultas();
+    void MudaCamada(QTreeWidgetItem& item);
+    QSet<QString> camadasOcultas_; // names in upper case
     // The full drawing's framing for the bars as they are; none before its scene is made.
     std::optional<TEnquadramento> EnquadramentoAtual() const;
     void AplicaOrtografica(const TEnquadramento& e);

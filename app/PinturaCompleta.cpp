@@ -63,7 +63,9 @@ void TForm1::MontaCena() {
         // The vertices move into the context: the paint keeps only the origin, the extents,
         // the vertices' profile and the probe's faces.
         cenaGL_ = std::make_unique<TCenaGL>(*cena_, TCenaGL::TLiberaVertices{});
+        AplicaCamadasOcultas();
     }
+    ListaAsCamadas(); // with the counts of what was drawn
     cenaVelha_ = false;
     // A context that goes (the view moved to another window) takes its buffers with it: the
     // scene is made again for the next one.

@@ -28,6 +28,7 @@
 #include <GL/gl.h>
 #include <QApplication>
 #include <QImage>
+#include <QTreeWidget>
 
 #include <algorithm>
 #include <chrono>
@@ -285,10 +286,28 @@ int main(int argc, char** argv) {
     MedeEmRodadas(janela, vezes, {&padrao, &completa, &buffers, &imediata, &nada});
     janela.View3D->makeCurrent();
     if (const char* pasta = std::getenv("VISTREL_BENCH_PICTURES"))
-        for (const auto& [nome, m] : {std::pair{"default", &padrao}, std::pair{"full", &completa},
-                                      std::pair{"buffers", &buffers},
-                                      std::pair{"immediate", &imediata}})
+        for (const auto& [nome, m] :
+             {std::pair{"default", &padrao}, std::pair{"full", &completa},
+              std::pair{"buffers", &buffers}, std::pair{"immediate", &imediata}})
             m->imagem.save(QString::fromStdString(std::string(pasta) + "/" + nome + ".png"));
+
+    // Hiding the layer that drew most, through the dock's check box, then the paint after it;
+    // and showing it again.
+    double ocultar = 0, mostrar = 0;
+    janela.DesenhoCompleto1->setChecked(true);
+    janela.View3D->grabFramebuffer();
+    if (QTreeWidget& lista = *janela.ListaDeCamadas; lista.topLevelItemCount() > 0) {
+        QTreeWidgetItem* maior = lista.topLevelItem(0);
+        for (int i = 1; i < lista.topLevelItemCount(); ++i)
+            if (lista.topLevelItem(i)->text(1).toLongLong() > maior->text(1).toLongLong())
+                maior = lista.topLevelItem(i);
+        for (auto [estado, tempo] : {std::pair{Qt::Unchecked, &ocultar}, {Qt::Checked, &mostrar}}) {
+            const auto t0 = Relogio::now();
+            maior->setCheckState(0, estado);
+            janela.View3D->grabFramebuffer();
+            *tempo = Segundos(Relogio::now() - t0);
+        }
+    }
 
     const double ms = 1000;
     std::printf("file %s\n", arquivo.c_str());
@@ -315,6 +334,8 @@ int main(int argc, char** argv) {
     std::printf("immediate_ms %.1f\n", Mediana(imediata.tempos) * ms);
     std::printf("buffers_over_immediate %.3f\n", RazaoMediana(buffers, imediata));
     std::printf("empty_render_ms %.1f\n", Mediana(nada.tempos) * ms);
+    std::printf("layer_hide_and_paint_ms %.1f\nlayer_show_and_paint_ms %.1f\n", ocultar * ms,
+                mostrar * ms);
     // The frame set here must be the window's: its buffers drawn alone give the window's
     // picture, and so do the same primitives sent one by one.
     std::printf("frame_mismatch %.4f\n", PixelsDiferentes(buffers.imagem, completa.imagem));

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,14 @@ struct TCena {
     std::vector<TInstanciaDeGlifo> Instancias;
     std::vector<std::uint32_t> GlifoDaInstancia; // beside Instancias
 
+    // The effective layer of each triangle, segment, point and placed glyph, as an index
+    // into Camadas (the layer table's names in order, then names the table lacks), and how
+    // many elements each layer drew: what lets an output hide a layer without a new scene.
+    std::vector<std::string> Camadas;
+    std::vector<long long> ElementosPorCamada;
+    std::vector<std::uint16_t> CamadaDosTriangulos, CamadaDosSegmentos, CamadaDosPontos,
+        CamadaDasInstancias;
+
     // The 3D faces that insertions place, as triangles relative to Origem (nine floats each):
     // what the selection probe tests.
     std::vector<std::array<float, 9>> FacesDeInsercoes;
@@ -95,6 +104,9 @@ struct TOpcoesDaCena {
     // Most dashes and dots one hatch's pattern may make; a denser pattern draws the hatch's
     // boundary instead.
     long long LimiteDeTracosDaHachura = 200'000;
+    // Layers that are off or frozen but drawn all the same (names in upper case): those the
+    // user turned on in the layer list.
+    std::set<std::string> CamadasLigadas;
 };
 
 // Decomposes the model space of `desenho` (its top-level elements and what its insertions

@@ -101,6 +101,7 @@ void TEmissor::SegmentoContinuo(const TP3& a, const TP3& b, TRGB cor, bool medid
     const TP3 zero{0, 0, 0};
     cena_.Segmentos.push_back(Vertice(ra, zero, cor, espessura_));
     cena_.Segmentos.push_back(Vertice(rb, zero, cor, espessura_));
+    cena_.CamadaDosSegmentos.push_back(camada_);
     for (const TP3* p : {&a, &b}) {
         cena_.Extremos.Inclui((*p)[0], (*p)[1], (*p)[2]);
         if (medido) cena_.ExtremosMedidos.Inclui((*p)[0], (*p)[1], (*p)[2]);
@@ -121,6 +122,7 @@ void TEmissor::Triangulo(const TP3& a, const TP3& b, const TP3& c, const TP3& no
     if (!Cabe(sonda ? 4 : 3)) return;
     for (int i = 0; i < 3; ++i)
         cena_.Triangulos.push_back(Vertice(r[i], n, cor, espessura_));
+    cena_.CamadaDosTriangulos.push_back(camada_);
     if (sonda)
         cena_.FacesDeInsercoes.push_back(
             {r[0][0], r[0][1], r[0][2], r[1][0], r[1][1], r[1][2], r[2][0], r[2][1], r[2][2]});
@@ -134,6 +136,7 @@ void TEmissor::Ponto(const TP3& p, TRGB cor, bool medido) {
     float r[3];
     if (!Relativo(p, r) || !Cabe(1)) return;
     cena_.Pontos.push_back(Vertice(r, {0, 0, 0}, cor, espessura_));
+    cena_.CamadaDosPontos.push_back(camada_);
     cena_.Extremos.Inclui(p[0], p[1], p[2]);
     if (medido) cena_.ExtremosMedidos.Inclui(p[0], p[1], p[2]);
 }
@@ -161,6 +164,7 @@ void TEmissor::Glifo(std::uint32_t glifo, const TP3& o, const TP3& u, const TP3&
         static_cast<std::uint8_t>(std::clamp(std::floor(std::log2(altura)) + 64, 0.0, 255.0));
     cena_.Instancias.push_back(g);
     cena_.GlifoDaInstancia.push_back(glifo);
+    cena_.CamadaDasInstancias.push_back(camada_);
     for (float x : {caixa[0], caixa[2]})
         for (float y : {caixa[1], caixa[3]}) {
             const TP3 p = Soma3(o, Soma3(Vezes3(u, x), Vezes3(v, y)));
@@ -168,15 +172,22 @@ void TEmissor::Glifo(std::uint32_t glifo, const TP3& o, const TP3& u, const TP3&
         }
 }
 
+void TEmissor::ContaNaCamada() {
+    if (cena_.ElementosPorCamada.size() <= camada_) cena_.ElementosPorCamada.resize(camada_ + 1u);
+    ++cena_.ElementosPorCamada[camada_];
+}
+
 void TEmissor::MedeTexto(const std::string& tipo, long long caracteres) {
     TMedidaDoTipo& m = cena_.Tipos[tipo];
     m.N += 1;
     m.Caracteres += caracteres;
+    ContaNaCamada();
 }
 
 void TEmissor::Mede(const std::string& tipo, double comprimento, double area) {
     TMedidaDoTipo& m = cena_.Tipos[tipo];
     m.N += 1;
+    ContaNaCamada();
     if (std::isfinite(comprimento) && comprimento > 0) m.Comprimento += comprimento;
     if (std::isfinite(area) && area > 0) m.Area += area;
 }

@@ -32,6 +32,8 @@ class TEmissor {
 
     // The line weight of the element being drawn, in hundredths of a millimetre.
     void DefineEspessura(std::uint8_t espessura) { espessura_ = espessura; }
+    // The effective layer of the element being drawn (an index into TCena::Camadas).
+    void DefineCamada(std::uint16_t camada) { camada_ = camada; }
 
     // A primitive whose vertex is not finite, or lands beyond what a float holds relative to
     // the origin, is dropped. `medido`: part of the element's own curve or face (counted in
@@ -65,6 +67,7 @@ class TEmissor {
   private:
     bool Cabe(long long vertices);
     void SegmentoContinuo(const TP3& a, const TP3& b, TRGB cor, bool medido);
+    void ContaNaCamada();
     // Lays the current line type along the curve; false when it is drawn continuous.
     bool Tracejada(const std::vector<TP3>& pontos, TRGB cor);
     bool Relativo(const TP3& p, float (&r)[3]) const;
@@ -77,6 +80,7 @@ class TEmissor {
     const TTracejado* tracejado_ = nullptr;
     double escalaDoTracejado_ = 1;
     std::uint8_t espessura_ = EspessuraPadrao;
+    std::uint16_t camada_ = 0;
     std::vector<TP3> tracos_, pontosDoTracejado_;
 };
 

@@ -86,8 +86,13 @@ TPercurso::TPercurso(const TDesenho& desenho, const TOpcoesDaCena& opcoes, TCena
       codificacao_(CodificacaoDoArquivo(desenho.PaginaDeCodigo, desenho.Versao)) {
     for (const TEstiloDeTexto& estilo : desenho.EstilosDeTexto)
         estilosDeTexto_.emplace(Maiusculas(estilo.Nome), &estilo);
-    for (int i = 0; i < desenho.Camadas.Count(); ++i)
+    for (int i = 0; i < desenho.Camadas.Count(); ++i) {
         camadas_.emplace(Maiusculas(desenho.Camadas[i].Nome), &desenho.Camadas[i]);
+        if (cena_.Camadas.size() < 0xFFFF) {
+            indiceDaCamada_.emplace(&desenho.Camadas[i], std::uint16_t(cena_.Camadas.size()));
+            cena_.Camadas.push_back(desenho.Camadas[i].Nome);
+        }
+    }
     for (const TEstiloDeCota& estilo : desenho.EstilosDeCota)
         estilos_.emplace(Maiusculas(estilo.Nome), &estilo);
     const double escala = desenho.EscalaTipoDeLinha.ComoDouble();
@@ -104,6 +109,21 @@ const TTracejado* TPercurso::TracejadoPorNome(const std::string& nome) const {
     if (tracejados_.empty()) return nullptr;
     const auto achado = tracejados_.find(Maiusculas(nome));
     return achado == tracejados_.end() ? nullptr : &achado->second;
+}
+
+std::uint16_t TPercurso::IndiceDaCamada(const TEntidade& e, const TCamada* camada) {
+    if (camada) {
+        const auto achada = indiceDaCamada_.find(camada);
+        if (achada != indiceDaCamada_.end()) return achada->second;
+    }
+    const std::string nome = Maiusculas(e.Camada);
+    const auto achada = indiceSemTabela_.find(nome);
+    if (achada != indiceSemTabela_.end()) return achada->second;
+    if (cena_.Camadas.size() >= 0xFFFF) return 0xFFFE; // past 65,534 names: one for the rest
+    const auto indice = static_cast<std::uint16_t>(cena_.Camadas.size());
+    cena_.Camadas.push_back(e.Camada.Texto());
+    indiceSemTabela_.emplace(nome, indice);
+    return indice;
 }
 
 std::uint8_t TPercurso::Espessura(const TEntidade& e, const TCamada* camada, const TContexto& c) {
@@ -150,8 +170,14 @@ const TCamada* TPercurso::CamadaPorNome(const TNome& nome) {
 bool TPercurso::Visivel(const TEntidade& e, const TContexto& c, const TCamada*& camada) {
     if (e.EspacoPapel || e.Invisivel) return false;
     camada = c.EmBloco && e.Camada == "0" ? c.Camada : CamadaPorNome(e.Camada);
+    return Mostrada(camada);
+}
+
+bool TPercurso::Mostrada(const TCamada* camada) const {
     if (!camada) return true; // a layer the table does not list: drawn, white
-    return !(camada->IndiceCor && *camada->IndiceCor < 0) && !(camada->Flags & 1);
+    if (!(camada->IndiceCor && *camada->IndiceCor < 0) && !(camada->Flags & 1)) return true;
+    return !opcoes_.CamadasLigadas.empty() &&
+           opcoes_.CamadasLigadas.contains(Maiusculas(camada->Nome));
 }
 
 bool TPercurso::Prepara(const TEntidade& e, const TContexto& c, TRGB& cor) {
@@ -164,6 +190,7 @@ bool TPercurso::Prepara(const TEntidade& e, const TContexto& c, TRGB& cor, const
     cor = CorDoElemento(e, camada, c.CorDoBloco);
     emissor_.DefineTracejado(Tracejado(e, camada, c), e.EscalaTipoDeLinha);
     emissor_.DefineEspessura(Espessura(e, camada, c));
+    emissor_.DefineCamada(IndiceDaCamada(e, camada));
     return true;
 }
 
@@ -175,8 +202,7 @@ void TPercurso::IncluiElementos(const TElementos& el, const TMatriz& m, TCaixaCe
     auto mostra = [&](const TEntidade& e) {
         if (e.EspacoPapel || e.Invisivel) return false;
         if (emBloco && e.Camada == "0") return true;
-        const TCamada* camada = CamadaPorNome(e.Camada);
-        return !camada || (!(camada->IndiceCor && *camada->IndiceCor < 0) && !(camada->Flags & 1));
+        return Mostrada(CamadaPorNome(e.Camada));
     };
     for (const TFace3D& f : el.Faces3D)
         if (mostra(f))

@@ -60,6 +60,9 @@ class TPercurso {
     // The line weight an element draws with (ByLayer, ByBlock, default or its own).
     static std::uint8_t Espessura(const TEntidade& e, const TCamada* camada, const TContexto& c);
     const TCamada* CamadaPorNome(const TNome& nome);
+    // Whether a layer's elements are drawn: not off nor frozen, or turned on by the options;
+    // a layer the table lacks (null) is.
+    bool Mostrada(const TCamada* camada) const;
     // The first dimension style of this name, in any case; null when there is none.
     const TEstiloDeCota* EstiloDeCota(const std::string& nome) const;
 
@@ -126,6 +129,11 @@ class TPercurso {
     std::unordered_map<std::string, const TCamada*> camadas_;       // by name in upper case
     std::unordered_map<std::string, const TEstiloDeCota*> estilos_; // likewise
     std::unordered_map<const std::string*, const TCamada*> porTexto_;
+    // Each effective layer's index in the scene's Camadas: the table's by their place, a
+    // name the table lacks by its text.
+    std::unordered_map<const TCamada*, std::uint16_t> indiceDaCamada_;
+    std::unordered_map<std::string, std::uint16_t> indiceSemTabela_;
+    std::uint16_t IndiceDaCamada(const TEntidade& e, const TCamada* camada);
     std::unordered_map<std::string, TTracejado> tracejados_; // by line type name in upper case
     std::unordered_map<const TCamada*, const TTracejado*> tracejadoDaCamada_;
     struct TTipoResolvido {

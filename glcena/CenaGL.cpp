@@ -7,6 +7,7 @@
 
 #include "CenaGL.h"
 #include "GlifosGL.h"
+#include "Grupos.h"
 #include "ProgramaGL.h"
 
 #include <GL/gl.h>
@@ -181,8 +182,13 @@ struct TCenaGL::Dados {
     bool EmBuffers = false; // false: client-side arrays in memory
     TLista Triangulos, Pontos;
     TLista Segmentos;
-    // The segments' runs of one line weight: the weight and the end of its run, in order.
-    std::vector<std::pair<std::uint8_t, std::size_t>> Faixas;
+    // Each list's runs of one layer (and line weight), in order, and the layers hidden now.
+    std::vector<TGrupoGL> GruposDosTriangulos, GruposDosSegmentos, GruposDosPontos;
+    std::vector<bool> Ocultas;
+    bool AlgumaOculta() const {
+        return std::find(Ocultas.begin(), Ocultas.end(), true) != Ocultas.end();
+    }
+    bool Oculta(std::uint16_t camada) const { return camada < Ocultas.size() && Ocultas[camada]; }
     std::unique_ptr<TGlifosGL> Glifos;
     TCaixaCena Caixa; // the scene's extents relative to its origin
     // The faces' own lighting (OpenGL 2.0 and later): its program, made for the lights
@@ -197,7 +203,7 @@ struct TCenaGL::Dados {
     std::vector<TLista*> Listas;
     std::vector<const TVerticesCena*> De;
     std::vector<TVerticesCena*> Libera;
-    TVerticesCena ordenados; // a copy of the scene's segments by weight, while it is sent
+    TVerticesCena Copias[3]; // a const scene's lists in order, while they are sent
 
     Dados() = default;
     Dados(const Dados&) = delete;
@@ -303,53 +309,40 @@ struct TCenaGL::Dados {
         }
     }
 
-    // The lists to send: the triangles, the points and the segments, these in runs of one
-    // line weight each (each weight is drawn with its own width): sorted in place in the
-    // scene freed as it goes, else in a copy.
+    // The lists to send, each in runs of one layer (the segments of one layer and line
+    // weight): sorted in place in a scene freed as it goes, else in copies.
     void ListasDe(const TCena& cena, TCena* libera) {
-        const auto inclui = [&](TLista& lista, const TVerticesCena& de, TVerticesCena* livre) {
-            Listas.push_back(&lista);
-            De.push_back(&de);
-            Libera.push_back(livre);
-        };
-        inclui(Triangulos, cena.Triangulos, libera ? &libera->Triangulos : nullptr);
-        inclui(Pontos, cena.Pontos, libera ? &libera->Pontos : nullptr);
-        const std::size_t n = cena.Segmentos.size() / 2 * 2;
-        Segmentos.Vertices = n;
-        std::array<std::size_t, 256> porEspessura{};
-        for (std::size_t i = 0; i < n; i += 2)
-            porEspessura[cena.Segmentos[i].Espessura] += 2;
-        std::size_t fim = 0;
-        for (std::size_t e = 0; e < porEspessura.size(); ++e)
-            if (porEspessura[e] > 0) Faixas.push_back({std::uint8_t(e), fim += porEspessura[e]});
-        if (Faixas.size() <= 1) {
-            inclui(Segmentos, cena.Segmentos, libera ? &libera->Segmentos : nullptr);
-            return;
-        }
-        if (libera) {
-            TVerticesCena& v = libera->Segmentos;
-            std::size_t inicio = 0;
-            for (const auto& [espessura, ate] : Faixas) { // each weight's segments to its run
-                for (std::size_t i = inicio, j = ate; i < ate; i += 2) {
-                    if (v[i].Espessura == espessura) continue;
-                    while (j < n && v[j].Espessura != espessura)
-                        j += 2;
-                    if (j >= n) break; // cannot be: the counts say it is there
-                    std::swap(v[i], v[j]);
-                    std::swap(v[i + 1], v[j + 1]);
-                }
-                inicio = ate;
+        const struct {
+            TLista& Lista;
+            std::vector<TGrupoGL>& Grupos;
+            const TVerticesCena& De;
+            TVerticesCena* Livre;
+            const std::vector<std::uint16_t>& Camadas;
+            std::size_t PorPrimitiva;
+            bool ComEspessura;
+            TVerticesCena& Copia;
+        } listas[] = {
+            {Triangulos, GruposDosTriangulos, cena.Triangulos,
+             libera ? &libera->Triangulos : nullptr, cena.CamadaDosTriangulos, 3, false, Copias[0]},
+            {Segmentos, GruposDosSegmentos, cena.Segmentos, libera ? &libera->Segmentos : nullptr,
+             cena.CamadaDosSegmentos, 2, true, Copias[1]},
+            {Pontos, GruposDosPontos, cena.Pontos, libera ? &libera->Pontos : nullptr,
+             cena.CamadaDosPontos, 1, false, Copias[2]}};
+        for (const auto& l : listas) {
+            const std::vector<std::uint32_t> chaves =
+                ChavesDosGrupos(l.De, l.PorPrimitiva, l.Camadas, l.ComEspessura);
+            const TVerticesCena* de = &l.De;
+            TVerticesCena* livre = l.Livre;
+            if (l.Livre) {
+                l.Grupos = AgrupaNoLugar(*l.Livre, l.PorPrimitiva, chaves);
+            } else {
+                l.Grupos = AgrupaEmCopia(l.De, l.PorPrimitiva, chaves, l.Copia);
+                if (l.Grupos.size() > 1) de = livre = &l.Copia; // let go as it is sent
             }
-            inclui(Segmentos, v, &v);
-            return;
+            Listas.push_back(&l.Lista);
+            De.push_back(de);
+            Libera.push_back(livre);
         }
-        for (const auto& [espessura, ate] : Faixas)
-            for (std::size_t i = 0; i < n; i += 2)
-                if (cena.Segmentos[i].Espessura == espessura) {
-                    ordenados.push_back(cena.Segmentos[i]);
-                    ordenados.push_back(cena.Segmentos[i + 1]);
-                }
-        inclui(Segmentos, ordenados, &ordenados);
     }
 
     void Prepara(const TCena& cena, TCena* libera, TArmazenamentoGL armazenamento,
@@ -357,6 +350,7 @@ struct TCenaGL::Dados {
         Triangulos.Modo = GL_TRIANGLES;
         Pontos.Modo = GL_POINTS;
         Triangulos.Vertices = cena.Triangulos.size() / 3 * 3;
+        Segmentos.Vertices = cena.Segmentos.size() / 2 * 2;
         Pontos.Vertices = cena.Pontos.size();
         ListasDe(cena, libera);
         if (!cena.Instancias.empty()) Glifos = std::make_unique<TGlifosGL>(cena);
@@ -388,7 +382,8 @@ struct TCenaGL::Dados {
         for (TVerticesCena* vertices : Libera)
             if (vertices) vertices->clear();
         if (libera) libera->Segmentos.clear();
-        ordenados.clear();
+        for (TVerticesCena& copia : Copias)
+            copia.clear();
         De.clear();
         Libera.clear();
     }
@@ -444,21 +439,38 @@ void TCenaGL::Desenha(bool espessuras) const {
         }
     };
 
-    // Vertices inicio to fim of an unlit list, in its buffers or in memory.
-    const auto desenhaTrecho = [&](const TLista& lista, std::size_t inicio, std::size_t fim) {
+    // Vertices inicio to fim of a list, in its buffers or in memory.
+    const auto desenhaTrecho = [&](const TLista& lista, std::size_t inicio, std::size_t fim,
+                                   bool normais) {
         for (std::size_t b = 0; b < lista.Buffers.size(); ++b) {
             const std::size_t de = b * lista.PorBuffer, ate = de + lista.NoBuffer(b);
             if (ate <= inicio || de >= fim) continue;
             glBindBuffer(GL_ARRAY_BUFFER, lista.Buffers[b]);
-            ApontaArrays(0, false);
+            ApontaArrays(0, normais);
             const std::size_t primeiro = std::max(inicio, de);
             glDrawArrays(lista.Modo, GLint(primeiro - de), GLsizei(std::min(fim, ate) - primeiro));
         }
         if (!lista.Buffers.empty()) return;
         if (d.ContextoComBuffers) glBindBuffer(GL_ARRAY_BUFFER, 0);
         for (std::size_t i = inicio; i < fim; i += MaximoPorChamada) {
-            ApontaArrays(reinterpret_cast<std::uintptr_t>(lista.Memoria.data() + i), false);
+            ApontaArrays(reinterpret_cast<std::uintptr_t>(lista.Memoria.data() + i), normais);
             glDrawArrays(lista.Modo, 0, GLsizei(std::min(MaximoPorChamada, fim - i)));
+        }
+    };
+
+    // A list whole where nothing of it is hidden and its runs need no widths, else run by
+    // run, the hidden layers' left out.
+    const bool algumaOculta = d.AlgumaOculta();
+    const auto desenhaGrupos = [&](const TLista& lista, const std::vector<TGrupoGL>& grupos,
+                                   bool normais, bool larguras) {
+        if (!algumaOculta && !larguras) return desenhaLista(lista, normais);
+        std::size_t inicio = 0;
+        for (const TGrupoGL& g : grupos) {
+            if (!d.Oculta(g.Camada)) {
+                if (larguras) glLineWidth(LarguraEmPixels(g.Espessura));
+                desenhaTrecho(lista, inicio, std::min(g.Fim, lista.Vertices), normais);
+            }
+            inicio = g.Fim;
         }
     };
 
@@ -488,28 +500,19 @@ void TCenaGL::Desenha(bool espessuras) const {
                 glUniform3fv(d.LocalDasDirecoes, 8, direcoes[0].data());
             }
         }
-        desenhaLista(d.Triangulos, true);
+        desenhaGrupos(d.Triangulos, d.GruposDosTriangulos, true, false);
         if (d.IluminacaoPropria) glUseProgram(static_cast<GLuint>(anterior));
         glDisableClientState(GL_NORMAL_ARRAY);
     }
     // Lines and points show in their colours, not shaded by a normal.
     glDisable(GL_LIGHTING);
     glPointSize(3.0f);
-    if (!espessuras || d.Faixas.size() <= 1) {
-        glLineWidth(espessuras && !d.Faixas.empty() ? LarguraEmPixels(d.Faixas[0].first) : 1.0f);
-        desenhaLista(d.Segmentos, false);
-    } else {
-        std::size_t inicio = 0;
-        for (const auto& [espessura, fim] : d.Faixas) {
-            glLineWidth(LarguraEmPixels(espessura));
-            desenhaTrecho(d.Segmentos, inicio, fim);
-            inicio = fim;
-        }
-    }
-    desenhaLista(d.Pontos, false);
+    glLineWidth(1.0f);
+    desenhaGrupos(d.Segmentos, d.GruposDosSegmentos, false, espessuras);
+    desenhaGrupos(d.Pontos, d.GruposDosPontos, false, false);
     if (d.Glifos) {
         if (d.ContextoComBuffers && !d.Glifos->Instanciados()) glBindBuffer(GL_ARRAY_BUFFER, 0);
-        d.Glifos->Desenha(d.Caixa);
+        d.Glifos->Desenha(d.Caixa, d.Ocultas);
     }
 
     glPopClientAttrib();
@@ -520,6 +523,13 @@ int TCenaGL::ChamadasDeDesenho() const {
     const Dados& d = *dados_;
     return d.Triangulos.Chamadas() + d.Segmentos.Chamadas() + d.Pontos.Chamadas() +
            (d.Glifos ? d.Glifos->Chamadas() : 0);
+}
+
+void TCenaGL::MostraCamada(std::size_t camada, bool mostra) {
+    std::vector<bool>& ocultas = dados_->Ocultas;
+    if (camada >= 0xFFFF) return;
+    if (ocultas.size() <= camada) ocultas.resize(camada + 1, false);
+    ocultas[camada] = !mostra;
 }
 
 bool TCenaGL::EmBuffers() const {

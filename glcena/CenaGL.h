@@ -44,6 +44,10 @@ class TCenaGL {
     // set it. Every GL state it changes is given back, the array buffer binding too.
     void Desenha(bool espessuras = false) const;
 
+    // Shows or hides, from the next Desenha on, what the layer `camada` (an index into the
+    // scene's Camadas) drew: nothing is sent again. Every layer shows at first.
+    void MostraCamada(std::size_t camada, bool mostra);
+
     // Draw calls one Desenha makes: one per non-empty list, the segments one per line weight
     // (more only past 2^31 vertices).
     int ChamadasDeDesenho() const;

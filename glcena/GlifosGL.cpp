@@ -52,17 +52,20 @@ bool Visivel(std::uint8_t classe, double pixelsPorUnidade) {
 TGlifosGL::TGlifosGL(const TCena& cena) {
     const std::size_t n = std::min(cena.Instancias.size(), cena.GlifoDaInstancia.size());
     if (n == 0) return;
-    // In height class order, then by glyph: one key each (class, glyph, index) sorts fastest.
-    std::vector<std::uint64_t> chaves(n);
-    for (std::size_t i = 0; i < n; ++i)
-        chaves[i] = std::uint64_t(cena.Instancias[i].Classe) << 56 |
-                    std::uint64_t(std::min<std::uint32_t>(cena.GlifoDaInstancia[i], 0xFFFFFF))
-                        << 32 |
+    // In height class order, then by layer and glyph: one key each (class 8 bits, layer 16,
+    // glyph 16, index 24: a scene holds at most 10 million glyphs) sorts fastest.
+    const auto camada = [&](std::size_t i) -> std::uint64_t {
+        return i < cena.CamadaDasInstancias.size() ? cena.CamadaDasInstancias[i] : 0;
+    };
+    std::vector<std::uint64_t> chaves(std::min<std::size_t>(n, std::size_t{1} << 24));
+    for (std::size_t i = 0; i < chaves.size(); ++i)
+        chaves[i] = std::uint64_t(cena.Instancias[i].Classe) << 56 | camada(i) << 40 |
+                    std::uint64_t(std::min<std::uint32_t>(cena.GlifoDaInstancia[i], 0xFFFF)) << 24 |
                     std::uint64_t(i);
     std::sort(chaves.begin(), chaves.end());
-    std::vector<std::size_t> ordem(n);
-    for (std::size_t i = 0; i < n; ++i)
-        ordem[i] = static_cast<std::size_t>(chaves[i] & 0xFFFFFFFF);
+    std::vector<std::size_t> ordem(chaves.size());
+    for (std::size_t i = 0; i < chaves.size(); ++i)
+        ordem[i] = static_cast<std::size_t>(chaves[i] & 0xFFFFFF);
     std::vector<GLint> primeiro(cena.Glifos.size());
     std::vector<float> vertices;
     for (std::size_t g = 0; g < cena.Glifos.size(); ++g) {
@@ -87,9 +90,11 @@ TGlifosGL::TGlifosGL(const TCena& cena) {
             const TInstanciaDeGlifo& inst = cena.Instancias[i];
             const std::uint32_t g = cena.GlifoDaInstancia[i];
             if (verticesDe(g) == 0) continue;
+            const auto c = static_cast<std::uint16_t>(camada(i));
             if (grupos_.empty() || grupos_.back().Classe != inst.Classe ||
-                grupos_.back().Primeiro != primeiro[g])
-                grupos_.push_back({inst.Classe, primeiro[g], verticesDe(g), ordenadas.size(), 0});
+                grupos_.back().Camada != c || grupos_.back().Primeiro != primeiro[g])
+                grupos_.push_back(
+                    {inst.Classe, c, primeiro[g], verticesDe(g), ordenadas.size(), 0});
             ++grupos_.back().Instancias;
             ordenadas.push_back(inst);
         }
@@ -126,6 +131,7 @@ TGlifosGL::TGlifosGL(const TCena& cena) {
             v.B = inst.B;
             expandidos_.push_back(v);
             classes_.push_back(inst.Classe);
+            camadas_.push_back(static_cast<std::uint16_t>(camada(i)));
         }
     }
 }
@@ -140,17 +146,23 @@ int TGlifosGL::Chamadas() const {
     return programa_ ? static_cast<int>(grupos_.size()) : expandidos_.empty() ? 0 : 1;
 }
 
-void TGlifosGL::Desenha(const TCaixaCena& caixa) const {
+void TGlifosGL::Desenha(const TCaixaCena& caixa, const std::vector<bool>& ocultas) const {
     const double escala = PixelsPorUnidade(caixa);
+    const auto oculta = [&](std::uint16_t c) { return c < ocultas.size() && ocultas[c]; };
     if (!programa_) {
-        // From memory, the visible classes only (the vertices are in class order).
+        // From memory, the visible classes only (the vertices are in class order), in runs
+        // of one layer.
         const auto fim = std::find_if(classes_.begin(), classes_.end(),
                                       [&](std::uint8_t c) { return Visivel(c, escala); });
-        const std::size_t inicio = std::size_t(fim - classes_.begin());
-        if (inicio >= expandidos_.size()) return;
-        glVertexPointer(3, GL_FLOAT, sizeof(TVerticeCena), &expandidos_[inicio].X);
-        glColorPointer(3, GL_UNSIGNED_BYTE, sizeof(TVerticeCena), &expandidos_[inicio].R);
-        glDrawArrays(GL_TRIANGLES, 0, GLsizei(expandidos_.size() - inicio));
+        for (std::size_t inicio = std::size_t(fim - classes_.begin()), ate = inicio;
+             inicio < expandidos_.size(); inicio = ate) {
+            while (ate < expandidos_.size() && camadas_[ate] == camadas_[inicio])
+                ++ate;
+            if (oculta(camadas_[inicio])) continue;
+            glVertexPointer(3, GL_FLOAT, sizeof(TVerticeCena), &expandidos_[inicio].X);
+            glColorPointer(3, GL_UNSIGNED_BYTE, sizeof(TVerticeCena), &expandidos_[inicio].R);
+            glDrawArrays(GL_TRIANGLES, 0, GLsizei(ate - inicio));
+        }
         return;
     }
     GLint anteriorBuffer = 0, anteriorPrograma = 0;
@@ -166,7 +178,7 @@ void TGlifosGL::Desenha(const TCaixaCena& caixa) const {
     glBindBuffer(GL_ARRAY_BUFFER, instancias_);
     constexpr GLsizei passo = sizeof(TInstanciaDeGlifo);
     for (const TGrupo& g : grupos_) {
-        if (!Visivel(g.Classe, escala)) continue;
+        if (!Visivel(g.Classe, escala) || oculta(g.Camada)) continue;
         const auto em = [&](std::size_t campo) {
             return reinterpret_cast<const void*>(g.Instancia * sizeof(TInstanciaDeGlifo) + campo);
         };

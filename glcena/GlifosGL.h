@@ -22,7 +22,8 @@ class TGlifosGL {
     // Draws, unlit in their colours, the glyphs whose capitals are a pixel high or more at
     // the nearest point of `caixa` (relative to the scene's origin) under the current
     // matrices and viewport: texts too small to read anywhere cost nothing.
-    void Desenha(const TCaixaCena& caixa) const;
+    // The glyphs of the layers marked in `ocultas` are left out.
+    void Desenha(const TCaixaCena& caixa, const std::vector<bool>& ocultas = {}) const;
     int Chamadas() const;
     bool Instanciados() const { return programa_ != 0; }
 
@@ -30,6 +31,7 @@ class TGlifosGL {
     // The instances of one glyph in one height class.
     struct TGrupo {
         std::uint8_t Classe;
+        std::uint16_t Camada;
         GLint Primeiro;
         GLsizei Vertices;
         std::size_t Instancia;
@@ -40,4 +42,5 @@ class TGlifosGL {
     // Without instancing: every placed glyph's triangles, each with its height class.
     std::vector<TVerticeCena> expandidos_;
     std::vector<std::uint8_t> classes_;
+    std::vector<std::uint16_t> camadas_;
 };

@@ -94,7 +94,8 @@ TEST_F(Janela, AtalhosAbremAlternamOpcoesEFechamETabSegueAsBarras) {
         }
     }
     EXPECT_EQ(opcoes, (QStringList{"Faces dos &dois lados Ctrl+D", "&Polilinhas Ctrl+L",
-                                   "Desenho &completo Ctrl+T", "&Espessuras de linha Ctrl+E"}));
+                                   "Desenho &completo Ctrl+T", "&Espessuras de linha Ctrl+E",
+                                   "Ca&madas Ctrl+K"}));
 
     j.OpenDialog = [](QWidget*) { return std::optional(Amostra("malha_poliface_cubo.dxf")); };
     QTest::keyClick(&j, Qt::Key_A, Qt::ControlModifier);

@@ -4,7 +4,10 @@
 
 #include "FotoCompleta.h"
 
+#include <QDockWidget>
+#include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -189,6 +192,77 @@ TEST_F(Janela, ExportaAImagemDaVistaEmPNGNoTamanhoPedido) {
     resposta.reset(); // cancelled: nothing written
     j.ExportarImagem1->trigger();
     EXPECT_EQ(MensagensMostradas().size(), 1u);
+}
+
+} // namespace
+
+namespace {
+
+// A face over x..x + 30, 0..30 on `camada`, in its layer's colour.
+std::string FaceNaCamada(const char* camada, double x) {
+    std::string f = Grupo(0, "3DFACE") + Grupo(8, camada);
+    const std::vector<Ponto3> cantos{{x, 0, 0}, {x + 30, 0, 0}, {x + 30, 30, 0}, {x, 30, 0}};
+    for (int i = 0; i < 4; ++i)
+        f += Ponto(10 + i, cantos[static_cast<std::size_t>(i)]);
+    return f;
+}
+
+TEST_F(Vistas, CamadasMostramEOcultamSemRefazerACena) {
+    const auto camada = [](const char* nome, int cor, int flags) {
+        return Grupo(0, "LAYER") + Grupo(2, nome) + Grupo(70, std::to_string(flags)) +
+               Grupo(62, std::to_string(cor));
+    };
+    const std::string tabelas = Grupo(0, "SECTION") + Grupo(2, "TABLES") + Grupo(0, "TABLE") +
+                                Grupo(2, "LAYER") + camada("VERMELHA", 1, 0) +
+                                camada("VERDE", 3, 0) + camada("CONGELADA", 5, 1) +
+                                Grupo(0, "ENDTAB") + Grupo(0, "ENDSEC");
+    janela_->LeArquivo(EscreveDXF(pasta_,
+                                  FaceNaCamada("VERMELHA", 0) + FaceNaCamada("VERDE", 40) +
+                                      FaceNaCamada("CONGELADA", 80),
+                                  {}, tabelas));
+    janela_->DesenhoCompleto1->setChecked(true);
+    ProcessaEventos();
+    TForm1& j = *janela_;
+    EXPECT_FALSE(j.Camadas1->isVisible()) << "closed at start: the window as designed";
+    j.Camadas1->toggleViewAction()->trigger();
+    ProcessaEventos();
+    ASSERT_TRUE(j.Camadas1->isVisible());
+    const auto tons = [&] {
+        const QImage foto = Imagem();
+        const QRect vista = foto.rect();
+        return std::array{Conta(foto, vista, Tom::Vermelho), Conta(foto, vista, Tom::Verde),
+                          Conta(foto, vista, Tom::Azul)};
+    };
+    QTreeWidget& lista = *j.ListaDeCamadas;
+    ASSERT_EQ(lista.topLevelItemCount(), 3);
+    QTreeWidgetItem &vermelha = *lista.topLevelItem(0), &congelada = *lista.topLevelItem(2);
+    EXPECT_EQ(vermelha.text(0), "VERMELHA");
+    EXPECT_EQ(vermelha.text(1), "1") << "elements drawn";
+    EXPECT_EQ(congelada.checkState(0), Qt::Unchecked) << "frozen in the file";
+    EXPECT_EQ(congelada.text(1), "0");
+    const auto inicio = tons();
+    EXPECT_GT(inicio[0], 1000);
+    EXPECT_GT(inicio[1], 1000);
+    EXPECT_EQ(inicio[2], 0);
+
+    vermelha.setCheckState(0, Qt::Unchecked);
+    ProcessaEventos();
+    EXPECT_EQ(tons()[0], 0) << "hidden";
+    EXPECT_EQ(tons()[1], inicio[1]);
+    vermelha.setCheckState(0, Qt::Checked);
+    ProcessaEventos();
+    EXPECT_EQ(tons(), inicio) << "back";
+
+    congelada.setCheckState(0, Qt::Checked); // made again with it
+    ProcessaEventos();
+    EXPECT_GT(tons()[2], 1000);
+    QTest::mouseClick(j.OcultarTodas, Qt::LeftButton);
+    ProcessaEventos();
+    EXPECT_EQ(PixelsAcima(Imagem(), 8), 0) << "every layer hidden";
+    QTest::mouseClick(j.MostrarTodas, Qt::LeftButton);
+    ProcessaEventos();
+    const auto todas = tons();
+    EXPECT_GT(todas[0] * todas[1] * todas[2], 0);
 }
 
 } // namespace
