@@ -119,15 +119,19 @@ void TForm1::LeArquivo(const QString& nome) {
         }
     }
     desenhoFalhou_ = false;
+    BarrasComoAoAbrir();
+    Carregado = true;
+    arquivoAtual_ = nome;
+    CamadasAoCarregar();
+}
+
+void TForm1::BarrasComoAoAbrir() {
     CamX->setValue(500);
     CamY->setValue(500);
     CamZ->setValue(500);
     RotX->setValue(0);
     RotY->setValue(0);
     RotZ->setValue(0);
-    Carregado = true;
-    arquivoAtual_ = nome;
-    CamadasAoCarregar();
 }
 
 void TForm1::AngVisChange() {

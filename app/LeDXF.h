@@ -139,6 +139,8 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
     void LigaEventos();
     void CriaMenuExibir();
     void CriaVistas();
+    // The camera bars at 500 and the rotations at 0, as a load leaves them.
+    void BarrasComoAoAbrir();
     void CriaExportacao();
     void CriaCamadas();
     // The list made again from the table (and the scene's counts when there is one); at each

@@ -65,12 +65,7 @@ void TForm1::CriaVistas() {
 
 void TForm1::Enquadrar() {
     AngVis->setValue(static_cast<int>(AnguloDeEnquadramento));
-    CamX->setValue(500);
-    CamY->setValue(500);
-    CamZ->setValue(500);
-    RotX->setValue(0);
-    RotY->setValue(0);
-    RotZ->setValue(0);
+    BarrasComoAoAbrir();
 }
 
 std::optional<TEnquadramento> TForm1::EnquadramentoAtual() const {
