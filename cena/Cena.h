@@ -67,6 +67,15 @@ struct TCena {
     std::vector<std::uint16_t> CamadaDosTriangulos, CamadaDosSegmentos, CamadaDosPontos,
         CamadaDasInstancias;
 
+    // The box (relative to Origem, widened to the nearest floats outside it) of what each
+    // top-level element of the model space drew, by its place in the walk's order: where a
+    // pick looks before it makes an element's primitives again.
+    struct TCaixaDoElemento {
+        std::uint32_t Ordem;
+        float Min[3], Max[3];
+    };
+    std::vector<TCaixaDoElemento> CaixasDosElementos;
+
     // The 3D faces that insertions place, as triangles relative to Origem (nine floats each):
     // what the selection probe tests.
     std::vector<std::array<float, 9>> FacesDeInsercoes;

@@ -57,17 +57,62 @@ TRGB CorVerdadeira(std::int32_t rgb) {
     return DeRGB(static_cast<std::uint32_t>(rgb) & 0xFFFFFF);
 }
 
+namespace {
+
+TCorDada DaCamada(const TCamada* camada) {
+    if (camada && camada->CorVerdadeira >= 0)
+        return {TCorDada::Verdadeira, camada->CorVerdadeira & 0xFFFFFF, true};
+    const std::int32_t i = camada && camada->IndiceCor ? *camada->IndiceCor : 7;
+    return {TCorDada::Indice, i < 0 ? -i : i, true}; // negative: the layer is off
+}
+
+TRGB Cor(const TCorDada& cor, TRGB corDoBloco) {
+    switch (cor.Tipo) {
+    case TCorDada::Verdadeira:
+        return CorVerdadeira(cor.Valor);
+    case TCorDada::PorBloco:
+        return corDoBloco;
+    case TCorDada::Indice:
+        break;
+    }
+    return CorACI(cor.Valor);
+}
+
+} // namespace
+
 TRGB CorDaCamada(const TCamada* camada) {
-    if (!camada) return CorACI(7);
-    if (camada->CorVerdadeira >= 0) return CorVerdadeira(camada->CorVerdadeira);
-    if (!camada->IndiceCor) return CorACI(7);
-    const std::int32_t i = *camada->IndiceCor;
-    return CorACI(i < 0 ? -i : i);
+    return Cor(DaCamada(camada), {});
+}
+
+TCorDada CorDada(const TEntidade& e, const TCamada* camada) {
+    if (e.CorVerdadeira >= 0) return {TCorDada::Verdadeira, e.CorVerdadeira & 0xFFFFFF, false};
+    if (e.IndiceCor == 0) return {TCorDada::PorBloco, 0, false};
+    if (e.IndiceCor >= 1 && e.IndiceCor <= 255) return {TCorDada::Indice, e.IndiceCor, false};
+    return DaCamada(camada); // 256 (ByLayer) and anything out of range
 }
 
 TRGB CorDoElemento(const TEntidade& e, const TCamada* camada, TRGB corDoBloco) {
-    if (e.CorVerdadeira >= 0) return CorVerdadeira(e.CorVerdadeira);
-    if (e.IndiceCor == 0) return corDoBloco;
-    if (e.IndiceCor >= 1 && e.IndiceCor <= 255) return CorACI(e.IndiceCor);
-    return CorDaCamada(camada); // 256 (ByLayer) and anything out of range
+    return Cor(CorDada(e, camada), corDoBloco);
+}
+
+std::string DescricaoDaCor(const TEntidade& e, const TCamada* camada) {
+    static const char* const nomes[] = {"",     "vermelho", "amarelo", "verde", "ciano",
+                                        "azul", "magenta",  "branco",  "cinza", "cinza claro"};
+    const TCorDada cor = CorDada(e, camada);
+    std::string s;
+    switch (cor.Tipo) {
+    case TCorDada::PorBloco:
+        return "PorBloco";
+    case TCorDada::Verdadeira: {
+        const TRGB rgb = CorVerdadeira(cor.Valor);
+        s = "RGB " + std::to_string(rgb.R) + "," + std::to_string(rgb.G) + "," +
+            std::to_string(rgb.B);
+        break;
+    }
+    case TCorDada::Indice:
+        s = std::to_string(cor.Valor);
+        if (cor.Valor >= 1 && cor.Valor <= 9) s += std::string(" (") + nomes[cor.Valor] + ")";
+        break;
+    }
+    return cor.DaCamada ? "PorCamada: " + s : s;
 }

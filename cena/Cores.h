@@ -6,6 +6,7 @@
 #include "Entidades.h"
 
 #include <cstdint>
+#include <string>
 
 struct TRGB {
     std::uint8_t R = 255, G = 255, B = 255;
@@ -27,3 +28,16 @@ TRGB CorDaCamada(const TCamada* camada);
 // element on layer 0 inside a block), inside an insertion whose resolved colour is
 // `corDoBloco` (white at the top level).
 TRGB CorDoElemento(const TEntidade& e, const TCamada* camada, TRGB corDoBloco);
+
+// Where an element's colour comes from: its own true colour or index, the insertion's
+// (ByBlock), or its layer's (ByLayer), whose true colour or index it then holds.
+struct TCorDada {
+    enum { Verdadeira, Indice, PorBloco } Tipo;
+    std::int32_t Valor; // 0xRRGGBB, or the index (1 to 255 in range; 7 for a missing layer)
+    bool DaCamada;
+};
+TCorDada CorDada(const TEntidade& e, const TCamada* camada);
+
+// The colour as a CAD program's properties give it: "1 (vermelho)", "RGB 255,128,0",
+// "PorBloco", or "PorCamada: " and the layer's colour.
+std::string DescricaoDaCor(const TEntidade& e, const TCamada* camada);

@@ -8,9 +8,12 @@ namespace {
 
 // A count as Portuguese writes it: 20.000.000.
 std::string ComPontos(long long n) {
-    std::string s = std::to_string(n);
-    for (int i = static_cast<int>(s.size()) - 3; i > 0; i -= 3)
-        s.insert(static_cast<std::size_t>(i), ".");
+    const std::string digitos = std::to_string(n);
+    std::string s;
+    for (std::size_t i = 0; i < digitos.size(); ++i) {
+        if (i > 0 && digitos[i - 1] != '-' && (digitos.size() - i) % 3 == 0) s += '.';
+        s += digitos[i];
+    }
     return s;
 }
 
@@ -95,17 +98,23 @@ bool TEmissor::Tracejada(const std::vector<TP3>& pontos, TRGB cor) {
     return true;
 }
 
+void TEmissor::Inclui(const TP3& p, bool medido) {
+    cena_.Extremos.Inclui(p[0], p[1], p[2]);
+    caixaDoElemento_.Inclui(p[0], p[1], p[2]);
+    if (medido) cena_.ExtremosMedidos.Inclui(p[0], p[1], p[2]);
+}
+
 void TEmissor::SegmentoContinuo(const TP3& a, const TP3& b, TRGB cor, bool medido) {
     float ra[3], rb[3];
-    if (!Relativo(a, ra) || !Relativo(b, rb) || !Cabe(2)) return;
+    if (!Relativo(a, ra) || !Relativo(b, rb)) return;
+    if (busca_) return busca_->Segmento(a, b, camada_);
+    if (!Cabe(2)) return;
     const TP3 zero{0, 0, 0};
     cena_.Segmentos.push_back(Vertice(ra, zero, cor, espessura_));
     cena_.Segmentos.push_back(Vertice(rb, zero, cor, espessura_));
     cena_.CamadaDosSegmentos.push_back(camada_);
-    for (const TP3* p : {&a, &b}) {
-        cena_.Extremos.Inclui((*p)[0], (*p)[1], (*p)[2]);
-        if (medido) cena_.ExtremosMedidos.Inclui((*p)[0], (*p)[1], (*p)[2]);
-    }
+    Inclui(a, medido);
+    Inclui(b, medido);
 }
 
 void TEmissor::Poligonal(const std::vector<TP3>& pontos, TRGB cor, bool medido) {
@@ -118,6 +127,7 @@ void TEmissor::Triangulo(const TP3& a, const TP3& b, const TP3& c, const TP3& no
                          bool medido, bool sonda) {
     float r[3][3];
     if (!Relativo(a, r[0]) || !Relativo(b, r[1]) || !Relativo(c, r[2])) return;
+    if (busca_) return busca_->Triangulo(a, b, c, camada_);
     const TP3 n = Finito3(normal) ? normal : TP3{0, 0, 0};
     if (!Cabe(sonda ? 4 : 3)) return;
     for (int i = 0; i < 3; ++i)
@@ -126,19 +136,18 @@ void TEmissor::Triangulo(const TP3& a, const TP3& b, const TP3& c, const TP3& no
     if (sonda)
         cena_.FacesDeInsercoes.push_back(
             {r[0][0], r[0][1], r[0][2], r[1][0], r[1][1], r[1][2], r[2][0], r[2][1], r[2][2]});
-    for (const TP3* p : {&a, &b, &c}) {
-        cena_.Extremos.Inclui((*p)[0], (*p)[1], (*p)[2]);
-        if (medido) cena_.ExtremosMedidos.Inclui((*p)[0], (*p)[1], (*p)[2]);
-    }
+    for (const TP3* p : {&a, &b, &c})
+        Inclui(*p, medido);
 }
 
 void TEmissor::Ponto(const TP3& p, TRGB cor, bool medido) {
     float r[3];
-    if (!Relativo(p, r) || !Cabe(1)) return;
+    if (!Relativo(p, r)) return;
+    if (busca_) return busca_->Ponto(p, camada_);
+    if (!Cabe(1)) return;
     cena_.Pontos.push_back(Vertice(r, {0, 0, 0}, cor, espessura_));
     cena_.CamadaDosPontos.push_back(camada_);
-    cena_.Extremos.Inclui(p[0], p[1], p[2]);
-    if (medido) cena_.ExtremosMedidos.Inclui(p[0], p[1], p[2]);
+    Inclui(p, medido);
 }
 
 void TEmissor::Medido(const TP3& p) {
@@ -151,6 +160,7 @@ void TEmissor::Glifo(std::uint32_t glifo, const TP3& o, const TP3& u, const TP3&
     TInstanciaDeGlifo g;
     if (!Relativo(o, g.O) || !Finito3(u) || !Finito3(v) || !(altura > 0) || !std::isfinite(altura))
         return;
+    if (busca_) return busca_->Paralelogramo(o, u, v, caixa, camada_);
     // Each instance costs about as much as two vertices.
     if (!Cabe(2)) return;
     for (int i = 0; i < 3; ++i) {
@@ -166,10 +176,8 @@ void TEmissor::Glifo(std::uint32_t glifo, const TP3& o, const TP3& u, const TP3&
     cena_.GlifoDaInstancia.push_back(glifo);
     cena_.CamadaDasInstancias.push_back(camada_);
     for (float x : {caixa[0], caixa[2]})
-        for (float y : {caixa[1], caixa[3]}) {
-            const TP3 p = Soma3(o, Soma3(Vezes3(u, x), Vezes3(v, y)));
-            cena_.Extremos.Inclui(p[0], p[1], p[2]);
-        }
+        for (float y : {caixa[1], caixa[3]})
+            Inclui(Soma3(o, Soma3(Vezes3(u, x), Vezes3(v, y))), false);
 }
 
 void TEmissor::ContaNaCamada() {
@@ -178,6 +186,7 @@ void TEmissor::ContaNaCamada() {
 }
 
 void TEmissor::MedeTexto(const std::string& tipo, long long caracteres) {
+    if (busca_) return busca_->Tipo(tipo);
     TMedidaDoTipo& m = cena_.Tipos[tipo];
     m.N += 1;
     m.Caracteres += caracteres;
@@ -185,6 +194,7 @@ void TEmissor::MedeTexto(const std::string& tipo, long long caracteres) {
 }
 
 void TEmissor::Mede(const std::string& tipo, double comprimento, double area) {
+    if (busca_) return busca_->Tipo(tipo);
     TMedidaDoTipo& m = cena_.Tipos[tipo];
     m.N += 1;
     ContaNaCamada();

@@ -6,6 +6,7 @@
 
 #include "Cena.h"
 #include "Cores.h"
+#include "Escolha.h"
 #include "Matriz.h"
 #include "TiposDeLinha.h"
 
@@ -34,6 +35,17 @@ class TEmissor {
     void DefineEspessura(std::uint8_t espessura) { espessura_ = espessura; }
     // The effective layer of the element being drawn (an index into TCena::Camadas).
     void DefineCamada(std::uint16_t camada) { camada_ = camada; }
+
+    // While a pick decomposes elements again: the primitives go to `busca` instead of the
+    // scene, each with the element that drew it.
+    void Busca(TBusca* busca) { busca_ = busca; }
+    TBusca* Busca() const { return busca_; }
+    void DefineElemento(const TEntidade& e, const TCamada* camada, TRGB cor) {
+        if (busca_) busca_->Elemento(e, camada, cor);
+    }
+    // The world box of what was drawn since the last IniciaElemento.
+    void IniciaElemento() { caixaDoElemento_ = {}; }
+    const TCaixaCena& CaixaDoElemento() const { return caixaDoElemento_; }
 
     // A primitive whose vertex is not finite, or lands beyond what a float holds relative to
     // the origin, is dropped. `medido`: part of the element's own curve or face (counted in
@@ -71,6 +83,8 @@ class TEmissor {
     // Lays the current line type along the curve; false when it is drawn continuous.
     bool Tracejada(const std::vector<TP3>& pontos, TRGB cor);
     bool Relativo(const TP3& p, float (&r)[3]) const;
+    // A drawn point: in the extents, the element's box and, when `medido`, the measured ones.
+    void Inclui(const TP3& p, bool medido);
     void Para(const std::string& mensagem);
 
     TCena& cena_;
@@ -81,6 +95,8 @@ class TEmissor {
     double escalaDoTracejado_ = 1;
     std::uint8_t espessura_ = EspessuraPadrao;
     std::uint16_t camada_ = 0;
+    TBusca* busca_ = nullptr;
+    TCaixaCena caixaDoElemento_;
     std::vector<TP3> tracos_, pontosDoTracejado_;
 };
 

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 std::string Maiusculas(std::string s) {
     for (char& ch : s)
@@ -81,9 +82,11 @@ void IncluiEsfera(TCaixaCena& caixa, const TMatriz& m, const TP3& centroOCS, dou
 
 } // namespace
 
-TPercurso::TPercurso(const TDesenho& desenho, const TOpcoesDaCena& opcoes, TCena& cena)
+TPercurso::TPercurso(const TDesenho& desenho, const TOpcoesDaCena& opcoes, TCena& cena,
+                     TBusca* busca)
     : desenho_(desenho), opcoes_(opcoes), cena_(cena), emissor_(cena, opcoes),
       codificacao_(CodificacaoDoArquivo(desenho.PaginaDeCodigo, desenho.Versao)) {
+    emissor_.Busca(busca);
     for (const TEstiloDeTexto& estilo : desenho.EstilosDeTexto)
         estilosDeTexto_.emplace(Maiusculas(estilo.Nome), &estilo);
     for (int i = 0; i < desenho.Camadas.Count(); ++i) {
@@ -111,17 +114,23 @@ const TTracejado* TPercurso::TracejadoPorNome(const std::string& nome) const {
     return achado == tracejados_.end() ? nullptr : &achado->second;
 }
 
-std::uint16_t TPercurso::IndiceDaCamada(const TEntidade& e, const TCamada* camada) {
+const std::string& TPercurso::NomeDaCamada(const TEntidade& e, const TContexto& c) {
+    return c.EmBloco && c.NomeDaCamada && e.Camada == "0" ? *c.NomeDaCamada : e.Camada.Texto();
+}
+
+std::uint16_t TPercurso::IndiceDaCamada(const TEntidade& e, const TContexto& c,
+                                        const TCamada* camada) {
     if (camada) {
         const auto achada = indiceDaCamada_.find(camada);
         if (achada != indiceDaCamada_.end()) return achada->second;
     }
-    const std::string nome = Maiusculas(e.Camada);
+    const std::string& efetiva = NomeDaCamada(e, c);
+    const std::string nome = Maiusculas(efetiva);
     const auto achada = indiceSemTabela_.find(nome);
     if (achada != indiceSemTabela_.end()) return achada->second;
     if (cena_.Camadas.size() >= 0xFFFF) return 0xFFFE; // past 65,534 names: one for the rest
     const auto indice = static_cast<std::uint16_t>(cena_.Camadas.size());
-    cena_.Camadas.push_back(e.Camada.Texto());
+    cena_.Camadas.push_back(efetiva);
     indiceSemTabela_.emplace(nome, indice);
     return indice;
 }
@@ -188,9 +197,10 @@ bool TPercurso::Prepara(const TEntidade& e, const TContexto& c, TRGB& cor) {
 bool TPercurso::Prepara(const TEntidade& e, const TContexto& c, TRGB& cor, const TCamada*& camada) {
     if (!Visivel(e, c, camada)) return false;
     cor = CorDoElemento(e, camada, c.CorDoBloco);
+    emissor_.DefineElemento(e, camada, cor);
     emissor_.DefineTracejado(Tracejado(e, camada, c), e.EscalaTipoDeLinha);
     emissor_.DefineEspessura(Espessura(e, camada, c));
-    emissor_.DefineCamada(IndiceDaCamada(e, camada));
+    emissor_.DefineCamada(IndiceDaCamada(e, c, camada));
     return true;
 }
 
@@ -368,44 +378,87 @@ void TPercurso::Percorre() {
     const auto centro = limite.Centro();
     for (std::size_t i = 0; i < 3; ++i)
         cena_.Origem[i] = CoordenadaDaOrigem(centro[i]);
+    Modelo();
+}
 
+void TPercurso::PercorreAlguns(const std::vector<std::uint32_t>& ordens) {
+    ordens_ = &ordens;
+    Modelo();
+}
+
+void TPercurso::Modelo() {
     TContexto c;
     c.Tolerancia = cena_.Tolerancia;
     c.CorDoBloco = CorACI(7);
     Elementos(desenho_.Modelo, c);
 }
 
+bool TPercurso::ProximoDoTopo() {
+    const std::uint32_t ordem = ordem_++;
+    if (!ordens_) {
+        emissor_.IniciaElemento();
+        return true;
+    }
+    while (proximaOrdem_ < ordens_->size() && (*ordens_)[proximaOrdem_] < ordem)
+        ++proximaOrdem_;
+    return proximaOrdem_ < ordens_->size() && (*ordens_)[proximaOrdem_] == ordem;
+}
+
+void TPercurso::GuardaCaixaDoElemento() {
+    const TCaixaCena& caixa = emissor_.CaixaDoElemento();
+    if (ordens_ || caixa.Vazia()) return;
+    TCena::TCaixaDoElemento guardada{ordem_ - 1, {}, {}};
+    constexpr float infinito = std::numeric_limits<float>::infinity();
+    for (std::size_t i = 0; i < 3; ++i) {
+        guardada.Min[i] =
+            std::nextafter(static_cast<float>(caixa.Min[i] - cena_.Origem[i]), -infinito);
+        guardada.Max[i] =
+            std::nextafter(static_cast<float>(caixa.Max[i] - cena_.Origem[i]), infinito);
+    }
+    cena_.CaixasDosElementos.push_back(guardada);
+}
+
 void TPercurso::Elementos(const TElementos& el, const TContexto& c) {
-    auto cada = [&](const auto& lista, auto&& desenha) {
+    const bool topo = !c.EmBloco;
+    // `tipo` names the top-level element for a pick.
+    auto cada = [&](const auto& lista, const char* tipo, auto&& desenha) {
         for (int i = 0; i < lista.Count(); ++i) {
+            if (topo && !ProximoDoTopo()) continue;
             if (!emissor_.Visita()) return;
+            if (TBusca* busca = emissor_.Busca(); busca && topo) {
+                if constexpr (std::is_same_v<std::decay_t<decltype(lista[i])>, TInsert>)
+                    busca->Topo(tipo, &lista[i].NomeBloco);
+                else
+                    busca->Topo(tipo, nullptr);
+            }
             desenha(lista[i]);
+            if (topo) GuardaCaixaDoElemento();
         }
     };
-    cada(el.Faces3D, [&](const TFace3D& x) { Face3D(x, c); });
-    cada(el.Linhas, [&](const TLinha& x) { Linha(x, c, "LINE"); });
-    cada(el.Linhas3D, [&](const TLinha& x) { Linha(x, c, "3DLINE"); });
-    cada(el.Arcos, [&](const TArco& x) { Arco(x, c); });
-    cada(el.Circulos, [&](const TCirculo& x) { Circulo(x, c); });
-    cada(el.Elipses, [&](const TElipse& x) { Elipse(x, c); });
-    cada(el.Splines, [&](const TSpline& x) { Spline(x, c); });
-    cada(el.PolyLines, [&](const TPolyLine& x) { PolyLine(x, c); });
-    cada(el.PolyLinesLeves, [&](const TPolyLineLeve& x) { PolyLineLeve(x, c); });
-    cada(el.Solidos, [&](const TSolido& x) { Solido(x, c); });
-    cada(el.Pontos, [&](const TPontoDXF& x) { PontoDXF(x, c); });
-    cada(el.Malhas, [&](const TMalha& x) { Malha(x, c); });
-    cada(el.Lideres, [&](const TLider& x) { Lider(x, c); });
-    cada(el.Hachuras, [&](const THachura& x) { Hachura(x, c); });
-    cada(el.Textos, [&](const TTexto& x) { Texto(x, c); });
-    cada(el.TextosM, [&](const TTextoM& x) { TextoM(x, c); });
-    cada(el.NaoDesenhados, [&](const TNaoDesenhado& x) {
+    cada(el.Faces3D, "3DFACE", [&](const TFace3D& x) { Face3D(x, c); });
+    cada(el.Linhas, "LINE", [&](const TLinha& x) { Linha(x, c, "LINE"); });
+    cada(el.Linhas3D, "3DLINE", [&](const TLinha& x) { Linha(x, c, "3DLINE"); });
+    cada(el.Arcos, "ARC", [&](const TArco& x) { Arco(x, c); });
+    cada(el.Circulos, "CIRCLE", [&](const TCirculo& x) { Circulo(x, c); });
+    cada(el.Elipses, "ELLIPSE", [&](const TElipse& x) { Elipse(x, c); });
+    cada(el.Splines, "SPLINE", [&](const TSpline& x) { Spline(x, c); });
+    cada(el.PolyLines, "POLYLINE", [&](const TPolyLine& x) { PolyLine(x, c); });
+    cada(el.PolyLinesLeves, "LWPOLYLINE", [&](const TPolyLineLeve& x) { PolyLineLeve(x, c); });
+    cada(el.Solidos, "SOLID", [&](const TSolido& x) { Solido(x, c); });
+    cada(el.Pontos, "POINT", [&](const TPontoDXF& x) { PontoDXF(x, c); });
+    cada(el.Malhas, "MESH", [&](const TMalha& x) { Malha(x, c); });
+    cada(el.Lideres, "LEADER", [&](const TLider& x) { Lider(x, c); });
+    cada(el.Hachuras, "HATCH", [&](const THachura& x) { Hachura(x, c); });
+    cada(el.Textos, "TEXT", [&](const TTexto& x) { Texto(x, c); });
+    cada(el.TextosM, "MTEXT", [&](const TTextoM& x) { TextoM(x, c); });
+    cada(el.NaoDesenhados, "", [&](const TNaoDesenhado& x) {
         TRGB cor;
         // An attribute definition in a block is a template for the insertions' attributes.
         if (c.EmBloco && x.Tipo == "ATTDEF") return;
         if (Prepara(x, c, cor)) cena_.Ignorados[x.Tipo.Texto()] += 1;
     });
-    cada(el.Cotas, [&](const TCota& x) { Cota(x, c); });
-    cada(el.Inserts, [&](const TInsert& x) { Insercao(x, c); });
+    cada(el.Cotas, "DIMENSION", [&](const TCota& x) { Cota(x, c); });
+    cada(el.Inserts, "INSERT", [&](const TInsert& x) { Insercao(x, c); });
 }
 
 TContexto TPercurso::Filho(const TEntidade& quem, const TContexto& c, const TCamada* camada,
@@ -417,6 +470,7 @@ TContexto TPercurso::Filho(const TEntidade& quem, const TContexto& c, const TCam
         escala > 0 && std::isfinite(escala) ? cena_.Tolerancia / escala : cena_.Tolerancia;
     filho.EmBloco = true;
     filho.Camada = camada;
+    filho.NomeDaCamada = &NomeDaCamada(quem, c);
     filho.CorDoBloco = CorDoElemento(quem, camada, c.CorDoBloco);
     filho.TracejadoDoBloco = Tracejado(quem, camada, c);
     filho.EspessuraDoBloco = Espessura(quem, camada, c);

@@ -26,6 +26,7 @@ struct TContexto {
     // The inserting entity's effective layer (for elements on layer 0) and resolved colour
     // (for ByBlock); at the top level no layer and white.
     const TCamada* Camada = nullptr;
+    const std::string* NomeDaCamada = nullptr; // its name, also when the table lacks it
     TRGB CorDoBloco{};
     // The inserting entity's resolved line type (for ByBlock); none at the top level.
     const TTracejado* TracejadoDoBloco = nullptr;
@@ -35,10 +36,20 @@ struct TContexto {
 
 class TPercurso {
   public:
-    TPercurso(const TDesenho& desenho, const TOpcoesDaCena& opcoes, TCena& cena);
+    // With `busca`, the primitives go to it instead of the scene.
+    TPercurso(const TDesenho& desenho, const TOpcoesDaCena& opcoes, TCena& cena,
+              TBusca* busca = nullptr);
+    // The whole model space; the scene gets its origin, tolerance and elements' boxes.
     void Percorre();
+    // Only the top-level elements at these places of the walk's order (ascending), with the
+    // origin and tolerance the scene already has.
+    void PercorreAlguns(const std::vector<std::uint32_t>& ordens);
 
   private:
+    void Modelo();
+    // At the top level: whether the element at the next place of the order is drawn.
+    bool ProximoDoTopo();
+    void GuardaCaixaDoElemento();
     // Bound of the drawing before the walk (for the tolerance and the origin).
     TCaixaCena Limite();
     TCaixaCena CaixaDoBloco(const TBloco& bloco, int profundidade);
@@ -133,7 +144,9 @@ class TPercurso {
     // name the table lacks by its text.
     std::unordered_map<const TCamada*, std::uint16_t> indiceDaCamada_;
     std::unordered_map<std::string, std::uint16_t> indiceSemTabela_;
-    std::uint16_t IndiceDaCamada(const TEntidade& e, const TCamada* camada);
+    std::uint16_t IndiceDaCamada(const TEntidade& e, const TContexto& c, const TCamada* camada);
+    // The name of an element's effective layer.
+    static const std::string& NomeDaCamada(const TEntidade& e, const TContexto& c);
     std::unordered_map<std::string, TTracejado> tracejados_; // by line type name in upper case
     std::unordered_map<const TCamada*, const TTracejado*> tracejadoDaCamada_;
     struct TTipoResolvido {
@@ -158,6 +171,9 @@ class TPercurso {
     std::unordered_map<const TBloco*, TCaixaMemo> caixas_;
     std::unordered_map<const TBloco*, int> conteudo_; // 1 being looked at, 2 yes, 3 no
     bool avisouProfundidade_ = false;
+    std::uint32_t ordem_ = 0; // the next top-level element's place in the order
+    const std::vector<std::uint32_t>* ordens_ = nullptr;
+    std::size_t proximaOrdem_ = 0;
 };
 
 inline bool Finitos(const std::vector<TP3>& ps) {
