@@ -109,8 +109,7 @@ void TForm1::CamadasAoCarregar() {
 void TForm1::AplicaCamadasOcultas() {
     if (!cenaGL_ || !cena_) return;
     for (std::size_t i = 0; i < cena_->Camadas.size(); ++i)
-        cenaGL_->MostraCamada(
-            i, !camadasOcultas_.contains(QString::fromStdString(cena_->Camadas[i]).toUpper()));
+        cenaGL_->MostraCamada(i, !CamadaOculta(i));
 }
 
 void TForm1::MudaCamada(QTreeWidgetItem& item) {

@@ -22,6 +22,7 @@ constexpr int CursoDaCamera = 1000;  // and moves the camera across the drawing'
 constexpr int GrausPorEntalhe = 5;   // the wheel's field of view, per notch
 constexpr int CameraPorEntalhe = 20; // Ctrl + wheel: the camera's depth, per notch
 constexpr int Entalhe = 120;         // QWheelEvent's angle units per notch
+constexpr int DistanciaDoClique = 2; // pixels a click may move between press and release
 
 int Circular(int angulo) {
     return ((angulo % VoltaCompleta) + VoltaCompleta) % VoltaCompleta;
@@ -51,7 +52,10 @@ bool TForm1::MouseNaVista(QEvent* evento) {
         return true;
     }
     case QEvent::MouseMove: {
-        if (!arrasto_) return false;
+        if (!arrasto_) {
+            MostraCoordenadas(static_cast<QMouseEvent*>(evento)->position());
+            return false;
+        }
         const auto* m = static_cast<QMouseEvent*>(evento);
         const QPoint d = m->position().toPoint() - arrasto_->inicio;
         const double largura = std::max(1, View3D->width());
@@ -69,11 +73,20 @@ bool TForm1::MouseNaVista(QEvent* evento) {
         }
         return true;
     }
-    case QEvent::MouseButtonRelease:
-        if (!arrasto_ || static_cast<QMouseEvent*>(evento)->button() != arrasto_->botao)
-            return false;
+    case QEvent::MouseButtonRelease: {
+        const auto* m = static_cast<QMouseEvent*>(evento);
+        if (!arrasto_ || m->button() != arrasto_->botao) return false;
+        // A left click that did not drag picks what it points at.
+        const bool clique =
+            arrasto_->botao == Qt::LeftButton &&
+            (m->position().toPoint() - arrasto_->inicio).manhattanLength() <= DistanciaDoClique;
         arrasto_.reset();
+        if (clique) Escolhe(m->position());
         return true;
+    }
+    case QEvent::Leave:
+        MostraCoordenadas(std::nullopt);
+        return false;
     case QEvent::Wheel: {
         const auto* w = static_cast<QWheelEvent*>(evento);
         // Fine-grained wheels and touch pads send parts of a notch; they add up.

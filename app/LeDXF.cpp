@@ -1,4 +1,5 @@
 #include "LeDXF.h"
+#include "RotuloEncurtado.h"
 
 #include "Carga.h"
 #include "CenaGL.h"
@@ -48,6 +49,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), OpenDialog(EscolheArquivo
     CriaMenuExibir();
     CriaExportacao();
     CriaCamadas();
+    CriaBarraDeEstado();
     // Each label takes the width its text needs in the font the system gives for the
     // designed one, keeping its place.
     for (QLabel* rotulo : findChildren<QLabel*>())
@@ -123,6 +125,7 @@ void TForm1::LeArquivo(const QString& nome) {
     Carregado = true;
     arquivoAtual_ = nome;
     CamadasAoCarregar();
+    Escolhido1->Define({}); // it named an element of the drawing before
 }
 
 void TForm1::BarrasComoAoAbrir() {

@@ -28,6 +28,8 @@ class QDockWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QPushButton;
+class QLabel;
+class TRotuloEncurtado;
 
 class TForm1 : public QMainWindow, public Ui::LeDXF {
     Q_OBJECT
@@ -80,6 +82,11 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
     QTreeWidget* ListaDeCamadas = nullptr;
     QPushButton* MostrarTodas = nullptr;
     QPushButton* OcultarTodas = nullptr;
+
+    // The status bar (Escolha.cpp), shown in the full drawing only: the element a click
+    // names, and the cursor's world X and Y while the view is from the top.
+    TRotuloEncurtado* Escolhido1 = nullptr;
+    QLabel* Coordenadas1 = nullptr;
 
     // How the full drawing decomposes a drawing (its budget of vertices among them).
     // Replaceable, so that a test can reach the budget with a small drawing.
@@ -168,6 +175,30 @@ class TForm1 : public QMainWindow, public Ui::LeDXF {
     // The fixed line the probe tests, from inicio to fim, in eye coordinates.
     static void LinhaDaSonda(TPonto3D& inicio, TPonto3D& fim);
     void GuardaDisposicao();
+    // Picking (Escolha.cpp).
+    void CriaBarraDeEstado();
+    void MostraBarraDeEstado(bool mostra);
+    int alturaDaBarra_ = 0;
+    // The matrices and viewport of the full drawing's last paint, which its frame buffer
+    // still holds; none before one or in the default picture.
+    struct TMatrizesDaVista {
+        double Modelo[16], Projecao[16];
+        int Janela[4];
+    };
+    std::optional<TMatrizesDaVista> matrizes_;
+    void GuardaMatrizesDaCena();
+    // A window point at a depth in world coordinates, by the last paint's matrices.
+    std::optional<std::array<double, 3>> Desprojeta(double x, double y, double profundidade) const;
+    struct TPontoDaVista {
+        std::array<double, 3> Mundo;
+        double Pixel; // the world size of a pixel there
+    };
+    // The world point drawn at the view's pixel nearest the cursor, `raio` pixels around it
+    // at most; none where only background shows.
+    std::optional<TPontoDaVista> PontoDesenhado(QPointF cursor, int raio);
+    bool CamadaOculta(std::size_t camada) const; // by its index in the scene
+    void Escolhe(QPointF cursor);
+    void MostraCoordenadas(std::optional<QPointF> cursor); // none: the cursor left the view
     // The mouse in the view moves the bars; true when the event was one of them.
     bool MouseNaVista(QEvent* evento);
 

@@ -17,6 +17,7 @@
 #include <optional>
 
 void TForm1::View3DPaint(TObject*) {
+    matrizes_.reset();
     if (DesenhoCompleto1->isChecked()) {
         if (Carregado && !carregando_) PintaDesenhoCompleto();
         return;

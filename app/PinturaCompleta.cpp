@@ -20,6 +20,7 @@
 #include <stdexcept>
 
 void TForm1::PintaDesenhoCompleto() {
+    matrizes_.reset();
     if (cenaFalhou_) return;
     try {
         if (cenaVelha_ || !cenaGL_) MontaCena();
@@ -39,6 +40,7 @@ void TForm1::PintaDesenhoCompleto() {
             GiroEnquadrado(*enquadramento, RotX->value(), RotY->value(), RotZ->value()).data());
         AjustaPlanosDaCena();
         if (ProjecaoOrtografica1->isChecked()) AplicaOrtografica(*enquadramento);
+        GuardaMatrizesDaCena();
         cenaGL_->Desenha(EspessurasDeLinha1->isChecked());
         TPonto3D inicio, fim;
         LinhaDaSonda(inicio, fim);

@@ -23,11 +23,14 @@
 #include "Enquadramento.h"
 #include "Instantaneo.h"
 #include "LeDXF.h"
+#include "RotuloEncurtado.h"
 #include "UDXF.h"
 
 #include <GL/gl.h>
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -309,6 +312,24 @@ int main(int argc, char** argv) {
         }
     }
 
+    // Clicks on a 5 x 5 grid over the view, each through the window's mouse handling: the
+    // depth read, the elements under it made again and the status bar's text.
+    std::vector<double> escolhas;
+    int nomeados = 0;
+    for (int i = 1; i <= 5; ++i)
+        for (int k = 1; k <= 5; ++k) {
+            const QPointF p(janela.View3D->width() * i / 6.0, janela.View3D->height() * k / 6.0);
+            const auto t0 = Relogio::now();
+            for (QEvent::Type tipo : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QMouseEvent evento(tipo, p, janela.View3D->mapToGlobal(p), Qt::LeftButton,
+                                   tipo == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                   {});
+                QApplication::sendEvent(janela.View3D, &evento);
+            }
+            escolhas.push_back(Segundos(Relogio::now() - t0));
+            nomeados += !janela.Escolhido1->Texto().isEmpty();
+        }
+
     const double ms = 1000;
     std::printf("file %s\n", arquivo.c_str());
     std::printf("view %d x %d, %d rounds of paints\n", janela.View3D->ClientWidth(),
@@ -336,6 +357,12 @@ int main(int argc, char** argv) {
     std::printf("empty_render_ms %.1f\n", Mediana(nada.tempos) * ms);
     std::printf("layer_hide_and_paint_ms %.1f\nlayer_show_and_paint_ms %.1f\n", ocultar * ms,
                 mostrar * ms);
+    std::printf("pick_ms_median %.1f\npick_ms_max %.1f\npicks_named %d of 25\n",
+                Mediana(escolhas) * ms, *std::max_element(escolhas.begin(), escolhas.end()) * ms,
+                nomeados);
+    std::printf("element_boxes_mb %.1f\n", static_cast<double>(cena.CaixasDosElementos.size() *
+                                                               sizeof(TCena::TCaixaDoElemento)) /
+                                               1e6);
     // The frame set here must be the window's: its buffers drawn alone give the window's
     // picture, and so do the same primitives sent one by one.
     std::printf("frame_mismatch %.4f\n", PixelsDiferentes(buffers.imagem, completa.imagem));

@@ -7,7 +7,8 @@
 #   this viewer's reader (dxfdump --counts, whole process), run in turns on the same file;
 # - paints through the viewer's window, the default picture beside "Desenho completo" (its
 #   scene drawn from buffer objects), and that scene's buffers alone beside the same
-#   primitives sent with immediate-mode calls; the draw calls per full paint;
+#   primitives sent with immediate-mode calls; the draw calls per full paint; a layer
+#   hidden and shown from the dock, and clicks that pick elements;
 # - the time to build the full mode's buffers beside the load; the window's memory with them;
 # - annotations: the corpus floor plan repeated 25 x 25 (bench/gen_planta.py: about 100,000
 #   texts and 8,000 hatches), its full mode built and painted beside the same drawing without
@@ -200,6 +201,21 @@ for p in $presets; do
         "$(val "$p" default_paint_ms)" "$(val "$p" full_paint_ms)" \
         "$(val "$p" full_over_default)" "$(val "$p" buffers_only_ms)" \
         "$(val "$p" immediate_ms)" "$(val "$p" buffers_over_immediate)"
+done
+
+echo
+echo "Finding one's way in the full mode, through the window: hiding the layer that drew most"
+echo "from the layer dock and the paint after it, showing it again; 25 clicks over the view"
+echo "(the depth read, the elements under it decomposed again, the status bar's text)."
+echo
+echo "| file | hide + paint (ms) | show + paint (ms) | pick, median (ms) | pick, slowest (ms) | clicks that named an element | element boxes (MB) |"
+echo "|---|---|---|---|---|---|---|"
+for p in $presets; do
+    printf "| %s | %.1f | %.1f | %.1f | %.1f | %s | %.1f |\n" "$p" \
+        "$(val "$p" layer_hide_and_paint_ms)" "$(val "$p" layer_show_and_paint_ms)" \
+        "$(val "$p" pick_ms_median)" "$(val "$p" pick_ms_max)" \
+        "$(echo "${bench[$p]}" | awk '$1 == "picks_named" {print $2}')" \
+        "$(val "$p" element_boxes_mb)"
 done
 
 echo
