@@ -25,9 +25,7 @@ void TForm1::PintaDesenhoCompleto() {
     try {
         if (cenaVelha_ || !cenaGL_) MontaCena();
         const TCena& cena = *cena_;
-        const std::optional<TEnquadramento> enquadramento = Enquadra(
-            cena.Extremos, cena.Origem, CamX->value(), CamY->value(), CamZ->value(),
-            TOGLCamera::AspectRatio(View3D->ClientWidth(), View3D->ClientHeight()), perfil_);
+        const std::optional<TEnquadramento> enquadramento = EnquadramentoAtual();
         if (!enquadramento) return; // nothing drawn: the background alone
         // The eye goes into the modelview in double precision, relative to the scene's
         // origin; the camera's stored position is the default picture's and stays as it is.
