@@ -112,7 +112,7 @@ void DesenhaImediato(const TCena& cena) {
     glEnable(GL_NORMALIZE);
     glBegin(GL_TRIANGLES);
     for (const TVerticeCena& v : cena.Triangulos) {
-        glColor4ubv(&v.R);
+        glColor3ubv(&v.R);
         glNormal3fv(&v.NX);
         glVertex3fv(&v.X);
     }
@@ -123,7 +123,7 @@ void DesenhaImediato(const TCena& cena) {
          {std::pair{GL_LINES, &cena.Segmentos}, std::pair{GL_POINTS, &cena.Pontos}}) {
         glBegin(modo);
         for (const TVerticeCena& v : *lista) {
-            glColor4ubv(&v.R);
+            glColor3ubv(&v.R);
             glVertex3fv(&v.X);
         }
         glEnd();
