@@ -3,9 +3,11 @@
 // file is read in, and what was read must decompose into a scene of finite vertices within
 // the budget.
 #include "Cena.h"
+#include "Escolha.h"
 #include "Leitores.h"
 #include "UDXF.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -82,6 +84,25 @@ Resumo Carrega(const std::string& nome, std::size_t tamanhoLeitura) {
     return resumo;
 }
 
+// Picks at the centres of a few elements' boxes: the boxes come in the walk's order, and a
+// pick that names an element names one within its radius.
+void ConfereEscolhas(const TCena& cena, const TOpcoesDaCena& opcoes) {
+    const auto& caixas = cena.CaixasDosElementos;
+    for (std::size_t i = 1; i < caixas.size(); ++i)
+        if (caixas[i].Ordem <= caixas[i - 1].Ordem) std::abort();
+    const std::size_t passo = std::max<std::size_t>(1, caixas.size() / 4);
+    for (std::size_t i = 0; i < caixas.size(); i += passo) {
+        TP3 p;
+        for (std::size_t k = 0; k < 3; ++k)
+            p[k] = cena.Origem[k] + (double(caixas[i].Min[k]) + double(caixas[i].Max[k])) / 2;
+        if (!Finito3(p)) continue;
+        const double raio = 10 * cena.Tolerancia;
+        const auto e =
+            EscolheElemento(Desenho, opcoes, cena, p, raio, [](std::size_t) { return false; });
+        if (e && !(e->Distancia <= raio)) std::abort();
+    }
+}
+
 // The loaded drawing decomposed with a small budget: it must hold to it and send nothing
 // non-finite to the outputs.
 void ConfereCena() {
@@ -103,6 +124,7 @@ void ConfereCena() {
                 std::abort();
     for (const double c : cena.Origem)
         if (!std::isfinite(c)) std::abort();
+    ConfereEscolhas(cena, opcoes);
 }
 
 } // namespace
