@@ -41,6 +41,14 @@ void PosicionaBarras(TForm1& janela, const TOpcoesSnap& opcoes) {
     janela.ProjecaoOrtografica1->setChecked(opcoes.orto);
 }
 
+// Qt warns, as the window's view is made, that its off-screen platform has no OpenGL
+// widgets: true and expected where the picture is drawn apart from the view, through EGL.
+QtMessageHandler mensagensDoQt = nullptr;
+void SemAvisoDoWidgetGL(QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto) {
+    if (texto.startsWith(QLatin1String("QOpenGLWidget is not supported"))) return;
+    mensagensDoQt(tipo, contexto, texto);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -73,6 +81,7 @@ int main(int argc, char** argv) {
             std::cerr << "dxfsnap: no OpenGL context: " << semTela->Erro() << "\n";
             return 3;
         }
+        mensagensDoQt = qInstallMessageHandler(SemAvisoDoWidgetGL);
     }
 
     TForm1 janela;
