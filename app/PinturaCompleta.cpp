@@ -20,7 +20,6 @@
 #include <stdexcept>
 
 void TForm1::PintaDesenhoCompleto() {
-    matrizes_.reset();
     if (cenaFalhou_) return;
     try {
         if (cenaVelha_ || !cenaGL_) MontaCena();

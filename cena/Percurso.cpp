@@ -3,7 +3,6 @@
 #include <cctype>
 #include <cmath>
 #include <limits>
-#include <type_traits>
 
 std::string Maiusculas(std::string s) {
     for (char& ch : s)
@@ -53,6 +52,14 @@ long long ColunasDoArranjo(const TInsert& ins) {
 }
 long long LinhasDoArranjo(const TInsert& ins) {
     return ins.NumLinhas > 1 && ins.EspLinhas.ComoDouble() != 0 ? ins.NumLinhas : 1;
+}
+
+// The block an insertion places; other kinds place none.
+const std::string* BlocoInserido(const TInsert& ins) {
+    return &ins.NomeBloco;
+}
+const std::string* BlocoInserido(const TEntidade&) {
+    return nullptr;
 }
 
 void IncluiPonto(TCaixaCena& caixa, const TMatriz& m, const TP3& p) {
@@ -115,7 +122,7 @@ const TTracejado* TPercurso::TracejadoPorNome(const std::string& nome) const {
 }
 
 const std::string& TPercurso::NomeDaCamada(const TEntidade& e, const TContexto& c) {
-    return c.EmBloco && c.NomeDaCamada && e.Camada == "0" ? *c.NomeDaCamada : e.Camada.Texto();
+    return NaCamadaDaInsercao(e, c.EmBloco) && c.NomeDaCamada ? *c.NomeDaCamada : e.Camada.Texto();
 }
 
 std::uint16_t TPercurso::IndiceDaCamada(const TEntidade& e, const TContexto& c,
@@ -178,7 +185,7 @@ const TCamada* TPercurso::CamadaPorNome(const TNome& nome) {
 
 bool TPercurso::Visivel(const TEntidade& e, const TContexto& c, const TCamada*& camada) {
     if (e.EspacoPapel || e.Invisivel) return false;
-    camada = c.EmBloco && e.Camada == "0" ? c.Camada : CamadaPorNome(e.Camada);
+    camada = NaCamadaDaInsercao(e, c.EmBloco) ? c.Camada : CamadaPorNome(e.Camada);
     return Mostrada(camada);
 }
 
@@ -211,7 +218,7 @@ void TPercurso::IncluiElementos(const TElementos& el, const TMatriz& m, TCaixaCe
     // Own flags and layers only: an element on layer 0 in a block counts as shown.
     auto mostra = [&](const TEntidade& e) {
         if (e.EspacoPapel || e.Invisivel) return false;
-        if (emBloco && e.Camada == "0") return true;
+        if (NaCamadaDaInsercao(e, emBloco)) return true;
         return Mostrada(CamadaPorNome(e.Camada));
     };
     for (const TFace3D& f : el.Faces3D)
@@ -395,10 +402,7 @@ void TPercurso::Modelo() {
 
 bool TPercurso::ProximoDoTopo() {
     const std::uint32_t ordem = ordem_++;
-    if (!ordens_) {
-        emissor_.IniciaElemento();
-        return true;
-    }
+    if (!ordens_) return true;
     while (proximaOrdem_ < ordens_->size() && (*ordens_)[proximaOrdem_] < ordem)
         ++proximaOrdem_;
     return proximaOrdem_ < ordens_->size() && (*ordens_)[proximaOrdem_] == ordem;
@@ -425,11 +429,9 @@ void TPercurso::Elementos(const TElementos& el, const TContexto& c) {
         for (int i = 0; i < lista.Count(); ++i) {
             if (topo && !ProximoDoTopo()) continue;
             if (!emissor_.Visita()) return;
-            if (TBusca* busca = emissor_.Busca(); busca && topo) {
-                if constexpr (std::is_same_v<std::decay_t<decltype(lista[i])>, TInsert>)
-                    busca->Topo(tipo, &lista[i].NomeBloco);
-                else
-                    busca->Topo(tipo, nullptr);
+            if (topo) {
+                emissor_.IniciaElemento();
+                if (TBusca* busca = emissor_.Busca()) busca->Topo(tipo, BlocoInserido(lista[i]));
             }
             desenha(lista[i]);
             if (topo) GuardaCaixaDoElemento();

@@ -191,6 +191,11 @@ inline std::vector<TP3> NoMundo(const TContexto& c, const std::vector<TP3>& loca
     return w;
 }
 
+// Whether an element takes the layer of the insertion that places it: on layer 0 in a block.
+inline bool NaCamadaDaInsercao(const TEntidade& e, bool emBloco) {
+    return emBloco && e.Camada == "0";
+}
+
 // A name in upper case: layer and style names compare so.
 std::string Maiusculas(std::string s);
 
